@@ -1,0 +1,61 @@
+#include "app/Selection.h"
+
+using enum Platform::ControlClass;
+
+namespace {
+
+ControlDesign Choice(const char* name, int top, const char* caption) {
+  return {RadioButton, name, 40, top, 260, 20,
+          {{"Caption", caption}, {"TextSize", 14}, {"TextFont", "system"}}};
+}
+
+// The calculator that each radio button opens, in the order "continue" tests them. A row
+// whose calculator is not part of the program yet opens nothing.
+struct Row {
+  const char* radio;
+  void (*open)();
+};
+
+const Row kRows[] = {
+    {"MolarVolumes", nullptr},   {"Pressures", nullptr},      {"Temperatures", nullptr},
+    {"Fugacities", nullptr},     {"Homogenisation", nullptr}, {"LiquidVapour", nullptr},
+    {"InternalEnergy", nullptr}, {"Enthalpy", nullptr},       {"Entropy", nullptr},
+    {"HelmholtzEnergy", nullptr}, {"GibbsEnergy", nullptr},   {"HeatCapacityV", nullptr},
+    {"HeatCapacityP", nullptr},  {"SpeedSound", nullptr},     {"JouleThomson", nullptr},
+};
+
+}  // namespace
+
+const WindowDesign& Selection::Design() {
+  static const WindowDesign design{
+      "Selection",
+      {{"Title", "Procedures"}, {"Width", 350}, {"Height", 570}, {"Placement", 0}},
+      {
+          {StaticText, "StaticText1", 20, 20, 200, 22,
+           {{"Text", "Calculation procedure"}, {"TextSize", 18}, {"TextFont", "system"}}},
+          {PushButton, "PushButton1", 250, 520, 75, 25,
+           {{"Caption", "continue"}, {"TextSize", 12}, {"Default", true}, {"TextFont", "system"}},
+           On(&Selection::PushButton1_Action)},
+          Choice("Enthalpy", 270, " Relative enthalpy (H)"),
+          Choice("Entropy", 300, " Entropy (S)"),
+          Choice("HelmholtzEnergy", 330, " Relative Helmholtz energy (A)"),
+          Choice("GibbsEnergy", 360, " Relative Gibbs energy (G)"),
+          Choice("MolarVolumes", 90, " Molar Volumes"),
+          Choice("Pressures", 60, " Pressures"),
+          Choice("Temperatures", 120, " Temperatures"),
+          Choice("Fugacities", 150, " Fugacities"),
+          Choice("Homogenisation", 180, " Homogenization (saturation)"),
+          Choice("InternalEnergy", 240, " Relative internal energy (U)"),
+          Choice("HeatCapacityV", 390, " Heat Capacity (constant volume)"),
+          Choice("HeatCapacityP", 420, " Heat Capacity (constant pressure)"),
+          Choice("SpeedSound", 450, " Speed of Sound"),
+          Choice("JouleThomson", 480, " Joule-Thomson Coefficient"),
+          Choice("LiquidVapour", 210, " Liquid-Vapour Equilibrium"),
+      }};
+  return design;
+}
+
+void Selection::PushButton1_Action() {
+  for (const Row& row : kRows)
+    if (Radio(row.radio).Value() && row.open) row.open();
+}

@@ -1,0 +1,41 @@
+#include "tests/support/GuiTest.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTest>
+
+#include "eos/Globals.h"
+
+namespace GuiTest {
+
+void Type(ImplicitWindow& window, std::string_view field, const QString& text) {
+  window.Field(field).setText(text);
+}
+
+void Click(ImplicitWindow& window, std::string_view control) {
+  auto& button = window.Control<QAbstractButton>(control);
+  QTest::mouseClick(&button, Qt::LeftButton);
+}
+
+void PressReturn(ImplicitWindow& window) { QTest::keyClick(&window, Qt::Key_Return); }
+
+QString LabelText(ImplicitWindow& window, std::string_view label) {
+  return window.Label(label).Text();
+}
+
+void ResetProgram() {
+  ImplicitWindow::ReleaseAll();
+  QApplication::processEvents();
+  Globals::TempKelvin = 0;
+  Globals::PresMPa = 0;
+  Globals::MolarVol = 0;
+}
+
+QString Render(QWidget& window, const QString& fileName) {
+  QDir().mkpath(QStringLiteral("renders"));
+  const QString path = QDir::current().absoluteFilePath(QStringLiteral("renders/") + fileName);
+  window.grab().save(path);
+  return path;
+}
+
+}  // namespace GuiTest

@@ -1,0 +1,21 @@
+# Shared by ./run and ./test: Debian packages the build needs, and the build itself.
+PACKAGES=(g++ cmake ninja-build pkg-config googletest libgtest-dev libgmock-dev libbenchmark-dev
+          qt6-base-dev qt6-svg-dev libgl-dev fonts-dejavu-core fonts-liberation2 fonts-urw-base35)
+
+ensure_packages() {
+  local missing=()
+  for p in "${PACKAGES[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+  done
+  if [ ${#missing[@]} -gt 0 ]; then
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    $sudo apt-get update
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y "${missing[@]}"
+  fi
+}
+
+configure_and_build() {
+  cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+  cmake --build build ${1:+--target "$1"} -j "$(nproc)"
+}
