@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QRadioButton>
 #include <QTest>
 
 #include "eos/Globals.h"
@@ -14,7 +15,10 @@ void Type(ImplicitWindow& window, std::string_view field, const QString& text) {
 
 void Click(ImplicitWindow& window, std::string_view control) {
   auto& button = window.Control<QAbstractButton>(control);
-  QTest::mouseClick(&button, Qt::LeftButton);
+  // A radio button takes clicks on its circle and caption, not on the blank beyond them.
+  const bool radio = qobject_cast<QRadioButton*>(&button) != nullptr;
+  const QPoint at = radio ? QPoint(8, button.height() / 2) : button.rect().center();
+  QTest::mouseClick(&button, Qt::LeftButton, {}, at);
 }
 
 void PressReturn(ImplicitWindow& window) { QTest::keyClick(&window, Qt::Key_Return); }

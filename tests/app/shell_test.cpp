@@ -1,0 +1,163 @@
+#include <gtest/gtest.h>
+
+#include <QElapsedTimer>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+
+#include "app/MenuBar1.h"
+#include "app/Pictures.h"
+#include "app/Selection.h"
+#include "app/Start.h"
+#include "tests/support/GuiTest.h"
+
+using GuiTest::Click;
+
+namespace {
+
+const char* const kCalculatorRows[] = {
+    "Pressures", "MolarVolumes", "Temperatures", "Fugacities", "Homogenisation",
+    "LiquidVapour", "InternalEnergy", "Enthalpy", "Entropy", "HelmholtzEnergy",
+    "GibbsEnergy", "HeatCapacityV", "HeatCapacityP", "SpeedSound", "JouleThomson"};
+
+}  // namespace
+
+// Runs first in this file: no picture has been read before.
+TEST(Pictures, TheStartWindowReadsExactlyItsFourPicturesOnce) {
+  auto& start = Start();
+  for (int number : {168, 177, 179, 180}) EXPECT_EQ(PictureReads(number), 1) << number;
+  for (int number : {169, 170, 171, 172, 173, 178, 181, 182, 183, 184, 185, 186, 187, 188, 189})
+    EXPECT_EQ(PictureReads(number), 0) << number;
+  EXPECT_NE(start.Control<Platform::ImageWell>("ImageWell1").Image(), nullptr);
+  EXPECT_EQ(start.Control<Platform::Canvas>("Canvas2").Backdrop(), delta1());
+
+  // A window built again takes its pictures from the cache.
+  start.close();
+  QApplication::processEvents();
+  Start();
+  for (int number : {168, 177, 179, 180}) EXPECT_EQ(PictureReads(number), 1) << number;
+  GuiTest::ResetProgram();
+}
+
+TEST(StartWindow, IsTheWindowItsDesignDescribes) {
+  auto& start = Start();
+  EXPECT_EQ(start.windowTitle(), "start");
+  EXPECT_EQ(start.Content().size(), QSize(540, 510));
+  EXPECT_TRUE(start.isVisible());
+  const Qt::WindowFlags flags = start.windowFlags();
+  EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
+  EXPECT_FALSE(flags & Qt::WindowMinimizeButtonHint);
+  EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
+  EXPECT_EQ(start.minimumSize(), start.maximumSize());  // not resizable
+  EXPECT_EQ(GuiTest::LabelText(start, "StaticText13"),
+            QString::fromUtf8("-183.15 to +351.85 \u02DAC (90 to 625 K)\r maximum 1000 MPa"));
+  GuiTest::Render(start, "start.png");
+  GuiTest::ResetProgram();
+}
+
+TEST(MenuBar, HasFileAndEditMenusInTheirOrder) {
+  auto& start = Start();
+  auto* bar = start.findChild<QMenuBar*>("MenuBar1");
+  ASSERT_NE(bar, nullptr);
+  ASSERT_EQ(bar->actions().size(), 2);
+  EXPECT_EQ(bar->actions()[0]->text(), "&File");
+  EXPECT_EQ(bar->actions()[1]->text(), "&Edit");
+  // The window shows the application's one menu bar, not a copy.
+  EXPECT_EQ(bar->actions()[0]->menu(), &MenuBar1().FileMenu());
+  EXPECT_EQ(start.FileQuit(), MenuBar1().QuitAction());
+
+  const QList<QAction*> file = MenuBar1().FileMenu().actions();
+  ASSERT_EQ(file.size(), 1);
+  EXPECT_EQ(file[0]->text(), "&Quit");
+  EXPECT_EQ(file[0]->shortcut(), QKeySequence("Ctrl+Q"));
+
+  const struct {
+    const char* text;
+    const char* keys;
+  } edit[] = {{"&Undo", "Ctrl+Z"}, {"", ""},          {"Cu&t", "Ctrl+X"},
+              {"&Copy", "Ctrl+C"}, {"&Paste", "Ctrl+V"}, {"&Delete", ""},
+              {"", ""},            {"Select &All", "Ctrl+A"}};
+  const QList<QAction*> items = MenuBar1().EditMenu().actions();
+  ASSERT_EQ(items.size(), 8);
+  for (int i = 0; i < 8; ++i) {
+    EXPECT_EQ(items[i]->isSeparator(), edit[i].text[0] == 0) << i;
+    if (!items[i]->isSeparator()) {
+      EXPECT_EQ(items[i]->text(), edit[i].text);
+      EXPECT_EQ(items[i]->shortcut(), QKeySequence(edit[i].keys));
+    }
+  }
+  GuiTest::ResetProgram();
+}
+
+TEST(Chooser, ContinueOpensOneChooserAndReturnPressesIt) {
+  auto& start = Start();
+  EXPECT_EQ(ImplicitWindow::LiveWindows().size(), 1u);
+  Click(start, "continue1");
+  ImplicitWindow* chooser = ImplicitWindow::Live("Selection");
+  ASSERT_NE(chooser, nullptr);
+  EXPECT_TRUE(chooser->isVisible());
+  EXPECT_EQ(chooser->windowTitle(), "Procedures");
+  EXPECT_EQ(chooser->Content().size(), QSize(350, 570));
+
+  GuiTest::PressReturn(start);
+  Click(start, "continue1");
+  EXPECT_EQ(ImplicitWindow::LiveWindows().size(), 2u);
+  EXPECT_EQ(ImplicitWindow::Live("Selection"), chooser);
+  EXPECT_TRUE(start.isVisible());
+  GuiTest::ResetProgram();
+}
+
+TEST(Chooser, TheFifteenButtonsExcludeEachOther) {
+  auto& chooser = Selection();
+  for (const char* row : kCalculatorRows) EXPECT_FALSE(chooser.Radio(row).Value()) << row;
+  for (const char* clicked : {"Pressures", "JouleThomson", "Homogenisation"}) {
+    Click(chooser, clicked);
+    for (const char* row : kCalculatorRows)
+      EXPECT_EQ(chooser.Radio(row).Value(), std::string(row) == clicked) << row;
+  }
+  // Nothing happens for "continue" without a selection, or for a calculator not built yet.
+  GuiTest::Render(chooser, "chooser.png");
+  GuiTest::ResetProgram();
+  auto& fresh = Selection();
+  GuiTest::PressReturn(fresh);
+  EXPECT_EQ(ImplicitWindow::LiveWindows().size(), 1u);
+  GuiTest::ResetProgram();
+}
+
+TEST(Frame, AWindowClosedAndAskedForAgainIsAFreshOne) {
+  auto& chooser = Selection();
+  Click(chooser, "Entropy");
+  chooser.close();
+  EXPECT_EQ(ImplicitWindow::Live("Selection"), nullptr);
+  auto& again = Selection();
+  EXPECT_FALSE(again.Radio("Entropy").Value());
+  GuiTest::ResetProgram();
+}
+
+TEST(Frame, CodeWritesRaiseNoEventsAndRadioButtonsReallyGoOff) {
+  auto& chooser = Selection();
+  chooser.Radio("Pressures").SetValue(true);
+  chooser.Radio("Pressures").SetValue(false);
+  for (const char* row : kCalculatorRows) EXPECT_FALSE(chooser.Radio(row).Value()) << row;
+  GuiTest::ResetProgram();
+}
+
+TEST(Frame, FindsControlsByNameAndClassOnly) {
+  auto& chooser = Selection();
+  EXPECT_THROW(chooser.Label("NoSuchControl"), Platform::NilObjectException);
+  EXPECT_THROW(chooser.Label("Pressures"), Platform::IllegalCastException);
+  GuiTest::ResetProgram();
+}
+
+TEST(Frame, OpensAWindowInUnderFiftyMilliseconds) {
+  QElapsedTimer timer;
+  timer.start();
+  Selection();
+  const qint64 chooserMs = timer.restart();
+  Start();
+  const qint64 startMs = timer.elapsed();
+  std::printf("open chooser: %lld ms, start window: %lld ms\n", chooserMs, startMs);
+  EXPECT_LT(chooserMs, 50);
+  EXPECT_LT(startMs, 50);
+  GuiTest::ResetProgram();
+}
