@@ -1,0 +1,149 @@
+#include "calculators/volumetric/PressuresWindow.h"
+
+#include <cmath>
+
+#include "app/Conventions.h"
+#include "app/Pictures.h"
+#include "app/platform/ValStr.h"
+#include "calculators/volumetric/Isochore.h"
+#include "eos/Globals.h"
+
+using enum Platform::ControlClass;
+using Platform::Str;
+using Platform::Val;
+
+const WindowDesign& PressuresWindow::Design() {
+  static const Platform::Property sys{"TextFont", "system"};
+  static const WindowDesign design{
+      "PressuresWindow",
+      {{"Title", "Pressures CH4"}, {"Width", 470}, {"Height", 394}, {"Placement", 0}},
+      {
+          {StaticText, "PressureText", 22, 309, 100, 25, {{"Text", "Pressure"}, {"TextSize", 16}, sys}},
+          {StaticText, "Result", 155, 309, 120, 25, {{"TextSize", 16}, sys}},
+          {StaticText, "StaticText1", 290, 309, 45, 25, {{"Text", "MPa"}, {"TextSize", 16}, sys}},
+          {StaticText, "MolarVolume", 20, 85, 130, 25, {{"Text", "Molar Volume"}, {"TextSize", 16}, sys}},
+          {StaticText, "Temperature", 20, 145, 130, 25, {{"Text", "Temperature"}, {"TextSize", 16}, sys}},
+          {EditField, "dataEntry", 155, 85, 120, 25, {{"TextSize", 16}, sys},
+           On(&PressuresWindow::dataEntry_TextChange)},
+          {EditField, "dataEntry1", 155, 145, 120, 25, {{"TextSize", 16}, sys},
+           On(&PressuresWindow::dataEntry1_TextChange)},
+          {PushButton, "calculate", 30, 249, 105, 30,
+           {{"Caption", "calculate"}, {"TextSize", 18}, {"Default", true}, sys},
+           On(&PressuresWindow::calculate_Action)},
+          {StaticText, "StaticText2", 285, 85, 75, 25, {{"Text", "cm /mol"}, {"TextSize", 16}, sys}},
+          {StaticText, "StaticText3", 307, 84, 16, 20, {{"Text", "3"}, {"TextSize", 12}, sys}},
+          {StaticText, "StaticText4", 285, 145, 70, 25, {{"Text", "Kelvin"}, {"TextSize", 16}, sys}},
+          {RadioButton, "Kelvin", 382, 152, 56, 20,
+           {{"Caption", "in K"}, {"TextSize", 12}, {"Value", true}, sys},
+           On(&PressuresWindow::Kelvin_Action)},
+          {RadioButton, "Celsius", 382, 173, 56, 20,
+           {{"Caption", "in \u02DAC"}, {"TextSize", 12}, sys}, On(&PressuresWindow::Celsius_Action)},
+          {GroupBox, "GroupBox1", 375, 145, 70, 54, {}},
+          {PushButton, "PushButton1", 305, 349, 140, 25,
+           {{"Caption", "Isochore calculation"}, {"TextSize", 12}},
+           On(&PressuresWindow::PushButton1_Action)},
+          {PushButton, "Clear", 399, 20, 50, 20, {{"Caption", "clear"}, {"TextSize", 10}},
+           On(&PressuresWindow::Clear_Action)},
+          {StaticText, "DefPres", 20, 20, 158, 25,
+           {{"Text", "Definition Pressure:"}, {"TextSize", 16}, sys}},
+          {StaticText, "warning", 160, 249, 270, 30,
+           {{"TextColor", Platform::Red}, {"TextSize", 12}, {"Multiline", true}}},
+          {Line, "Line1", 20, 294, 430, 0, {{"X1", 20}, {"Y1", 294}, {"X2", 450}, {"Y2", 294}}},
+          {StaticText, "Density", 155, 117, 300, 15,
+           {{"Text", "corresponding density"}, {"TextSize", 12}, sys}},
+          {StaticText, "temperaturelimit", 40, 180, 310, 16, {{"TextSize", 12}, {"Multiline", true}}},
+          {StaticText, "liquidlimit", 40, 200, 310, 16, {{"TextSize", 12}, {"Multiline", true}}},
+          {StaticText, "vapourlimit", 40, 220, 310, 16, {{"TextSize", 12}, {"Multiline", true}}},
+          {Canvas, "Canvas1", 180, 20, 184, 50, {}, nullptr, pressure1},
+      }};
+  return design;
+}
+
+// With neither unit on, the stored temperature stays as it was.
+void PressuresWindow::ReadTemperatureEntry() {
+  Globals::TempKelvin = ReadTemperature(*this, "dataEntry1", Globals::TempKelvin);
+}
+
+void PressuresWindow::dataEntry_TextChange() {
+  Globals::MolarVol = Val(Field("dataEntry").Text());
+  Label("Density").SetText(DensityHintKgM3(Globals::MolarVol));
+  Label("Result").SetText({});
+  Label("warning").SetText({});
+}
+
+void PressuresWindow::dataEntry1_TextChange() {
+  ReadTemperatureEntry();
+  const double T = Globals::TempKelvin;
+  if (T < Globals::CritTempKelvin) {
+    const double vapour = Globals::SaturationV(Globals::SatSelVapour, T);
+    const double liquid = Globals::SaturationV(Globals::SatSelLiquid, T);
+    Label("temperaturelimit").SetText(QStringLiteral("At temperatures below critical point:"));
+    Label("liquidlimit").SetText(QStringLiteral("  Vm (liquid) < ") + Str(liquid) + QStringLiteral(" cm3/mol"));
+    Label("vapourlimit").SetText(QStringLiteral("  Vm (vapour) > ") + Str(vapour) + QStringLiteral(" cm3/mol"));
+  } else {
+    Label("temperaturelimit").SetText({});
+    Label("liquidlimit").SetText({});
+    Label("vapourlimit").SetText({});
+  }
+  Label("Result").SetText({});
+  Label("warning").SetText({});
+}
+
+void PressuresWindow::calculate_Action() {
+  ReadTemperatureEntry();
+  Globals::MolarVol = Val(Field("dataEntry").Text());
+  if (!(Globals::MolarVol > 0) || !(Globals::TempKelvin > 0)) {
+    Label("warning").SetText(QStringLiteral("warning: put a number for temperature and molar volume"));
+    return;
+  }
+  Platform::StaticText& result = Label("Result");
+  bool computed = false;
+  if (Globals::MolarVol >= Globals::MinMolarVol && Globals::TempKelvin >= Globals::MinTempKelvinPres) {
+    const double P = Globals::Setzmann_Pressure(Globals::TempKelvin, Globals::MolarVol);
+    // A pressure that is not a number is no result: it must neither show nor be stored.
+    if (std::isfinite(P)) {
+      Globals::PresMPa = P;
+      result.SetTextColor(Platform::Black);
+      result.SetTextSize(16);
+      result.SetText(Str(P));
+      computed = true;
+    }
+  }
+  if (!computed) {
+    result.SetTextColor(Platform::Red);
+    result.SetTextSize(14);
+    result.SetText(QStringLiteral("no result"));
+  }
+  Label("warning").SetText({});
+}
+
+void PressuresWindow::Kelvin_Action() {
+  if (Radio("Kelvin").Value()) Label("StaticText4").SetText(QStringLiteral("Kelvin"));
+}
+
+void PressuresWindow::Celsius_Action() {
+  if (Radio("Celsius").Value()) Label("StaticText4").SetText(QStringLiteral("\u02DACelsius"));
+}
+
+void PressuresWindow::PushButton1_Action() { Isochore().Show(); }
+
+void PressuresWindow::Clear_Action() {
+  Field("dataEntry").SetText({});
+  Field("dataEntry1").SetText({});
+  Label("Result").SetText({});
+  Radio("Celsius").SetValue(false);
+  Radio("Kelvin").SetValue(true);
+  // The unit label follows the button just turned on; code raises no Kelvin_Action.
+  Label("StaticText4").SetText(QStringLiteral("Kelvin"));
+  Label("warning").SetText({});
+  Label("temperaturelimit").SetText({});
+  Label("liquidlimit").SetText({});
+  Label("vapourlimit").SetText({});
+}
+
+void PressuresWindow::Event_Activate() {
+  Label("warning").SetText({});
+  Label("temperaturelimit").SetText({});
+  Label("liquidlimit").SetText({});
+  Label("vapourlimit").SetText({});
+}

@@ -1,0 +1,158 @@
+#include <QElapsedTimer>
+#include <QTest>
+#include <cmath>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <tuple>
+
+#include "app/platform/Runtime.h"
+#include "app/platform/ValStr.h"
+#include "calculators/volumetric/Isochore.h"
+#include "calculators/volumetric/PressuresWindow.h"
+#include "eos/Globals.h"
+#include "tests/support/GuiTest.h"
+
+using Platform::Str;
+using Platform::Val;
+
+namespace {
+
+class PressuresWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    GuiTest::ResetProgram();
+    w = &PressuresWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+  }
+  void TearDown() override { EXPECT_EQ(Platform::UnhandledExceptionCount(), 0); }
+  QString Text(const char* label) { return w->Label(label).Text(); }
+  void Calculate(const QString& volume, const QString& temperature, bool celsius = false) {
+    GuiTest::Click(*w, celsius ? "Celsius" : "Kelvin");
+    GuiTest::Type(*w, "dataEntry", volume);
+    GuiTest::Type(*w, "dataEntry1", temperature);
+    GuiTest::Click(*w, "calculate");
+  }
+  class PressuresWindow* w = nullptr;
+};
+
+TEST_F(PressuresWindowTest, MissingInputWarnsAndKeepsThePreviousResult) {
+  struct Case { const char *volume, *temperature; bool celsius; double kelvin; };
+  for (const Case& c : {Case{"", "300", false, 300}, Case{"50", "", false, 0},
+                        Case{"50", "", true, 0},  // empty is no temperature in Celsius either
+                        Case{"50", "warm", true, 0}, Case{"50", "-273.15", true, 0},
+                        Case{"-5", "300", false, 300}}) {
+    SCOPED_TRACE(std::string(c.volume) + " / " + c.temperature);
+    Calculate("50", "300");
+    const QString shown = Text("Result");
+    Calculate(c.volume, c.temperature, c.celsius);
+    EXPECT_EQ(Text("warning"), "warning: put a number for temperature and molar volume");
+    EXPECT_EQ(Text("Result"), "");  // emptied by typing, not refilled
+    EXPECT_EQ(Globals::TempKelvin, c.kelvin);
+    EXPECT_EQ(Globals::MolarVol, Val(c.volume));
+    w->Label("Result").SetText(shown);
+    GuiTest::PressReturn(*w);  // Return is "calculate"
+    EXPECT_EQ(Text("Result"), shown);
+  }
+}
+
+TEST_F(PressuresWindowTest, BoundsGivePressureOrRedNoResult) {
+  struct Case { const char *volume, *temperature; bool celsius, pressure; };
+  for (const Case& c : {Case{"15", "85", false, true}, Case{"14.99", "85", false, false},
+                        Case{"15", "84.99", false, false}, Case{"15", "-188", true, true},
+                        Case{"100", "-200", true, false}, Case{"1e6", "625", false, true}}) {
+    SCOPED_TRACE(std::string(c.volume) + " / " + c.temperature);
+    Globals::PresMPa = -1;
+    Calculate(c.volume, c.temperature, c.celsius);
+    w->Label("warning").SetText(QStringLiteral("stale"));
+    GuiTest::PressReturn(*w);
+    const auto& result = w->Label("Result");
+    EXPECT_EQ(Text("warning"), "");
+    EXPECT_EQ(result.TextColor(), c.pressure ? Platform::Black : Platform::Red);
+    EXPECT_EQ(result.TextSize(), c.pressure ? 16 : 14);
+    EXPECT_EQ(result.Text(), c.pressure ? Str(Globals::PresMPa) : "no result");
+    if (!c.pressure) EXPECT_EQ(Globals::PresMPa, -1);
+  }
+}
+
+// Every state of the reference grid, typed exactly as the file writes it.
+TEST_F(PressuresWindowTest, PressureAgreesWithReferenceGrid) {
+  std::ifstream in(std::string(REFERENCE_DIR) + "/eos-grid.csv");
+  std::string line, T, V, p;
+  ASSERT_TRUE(std::getline(in, line));
+  int rows = 0;
+  for (; std::getline(in, line); ++rows) {
+    std::stringstream fields(line);
+    std::getline(fields, T, ','), std::getline(fields, V, ','), std::getline(fields, p, ',');
+    Calculate(QString::fromStdString(V), QString::fromStdString(T));
+    const double shown = Val(Text("Result"));
+    EXPECT_NEAR(shown, std::stod(p), 1e-6 * std::abs(shown)) << "T = " << T << ", V = " << V;
+  }
+  EXPECT_GT(rows, 300);
+}
+
+TEST_F(PressuresWindowTest, LimitsWhileTypingUnitSwitchAndClear) {
+  w->Label("warning").SetText(QStringLiteral("stale"));
+  w->Label("Result").SetText(QStringLiteral("1"));
+  GuiTest::Type(*w, "dataEntry1", "190.5");
+  EXPECT_EQ(Text("warning") + Text("Result"), "");
+  EXPECT_EQ(Text("temperaturelimit"), "At temperatures below critical point:");
+  EXPECT_EQ(Text("liquidlimit"), "  Vm (liquid) < " + Str(Globals::SaturationV(1, 190.5)) + " cm3/mol");
+  EXPECT_EQ(Text("vapourlimit"), "  Vm (vapour) > " + Str(Globals::SaturationV(0, 190.5)) + " cm3/mol");
+  EXPECT_LT(Val(Text("liquidlimit").mid(16)), Val(Text("vapourlimit").mid(16)));
+  GuiTest::Type(*w, "dataEntry1", "190.564");
+  EXPECT_EQ(Text("temperaturelimit") + Text("liquidlimit") + Text("vapourlimit"), "");
+
+  // The unit switch relabels only; the entry is read in the new unit at the next use.
+  GuiTest::Type(*w, "dataEntry1", "-150");
+  GuiTest::Click(*w, "Celsius");
+  EXPECT_EQ(Text("StaticText4"), "\u02DACelsius");
+  EXPECT_EQ(Globals::TempKelvin, -150);
+  GuiTest::Type(*w, "dataEntry1", "-100");
+  EXPECT_DOUBLE_EQ(Globals::TempKelvin, 173.15);
+  EXPECT_EQ(Text("liquidlimit"), "  Vm (liquid) < " + Str(Globals::SaturationV(1, 173.15)) + " cm3/mol");
+  GuiTest::Type(*w, "dataEntry1", "");
+  EXPECT_EQ(Globals::TempKelvin, 0);  // not 273.15 K
+
+  Calculate("14", "-100", true);
+  const double V = Globals::MolarVol, T = Globals::TempKelvin, P = Globals::PresMPa;
+  GuiTest::Click(*w, "Clear");
+  EXPECT_EQ(w->Field("dataEntry").Text() + w->Field("dataEntry1").Text() + Text("Result"), "");
+  EXPECT_EQ(Text("warning") + Text("temperaturelimit") + Text("liquidlimit") + Text("vapourlimit"), "");
+  EXPECT_TRUE(w->Radio("Kelvin").Value());
+  EXPECT_FALSE(w->Radio("Celsius").Value());
+  EXPECT_EQ(Text("StaticText4"), "Kelvin");  // agrees with the button turned on
+  EXPECT_EQ(Text("Density"), "corresponding density = 1145.914 kg/m3");
+  EXPECT_EQ(std::tuple(Globals::MolarVol, Globals::TempKelvin, Globals::PresMPa), std::tuple(V, T, P));
+}
+
+TEST_F(PressuresWindowTest, ActivationEmptiesMessagesAndIsochoreTakesTheVolume) {
+  Calculate("50", "150");
+  const QString result = Text("Result");
+  w->Label("warning").SetText(QStringLiteral("stale"));
+  GuiTest::Click(*w, "PushButton1");
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&Isochore()));
+  EXPECT_EQ(Isochore().Label("ResultV").Text(), "50");
+  w->Show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+  EXPECT_EQ(Text("warning") + Text("temperaturelimit") + Text("liquidlimit") + Text("vapourlimit"), "");
+  EXPECT_EQ(Text("Result"), result);
+  EXPECT_EQ(Text("Density"), "corresponding density = 320.856 kg/m3");
+  GuiTest::Type(*w, "dataEntry", "-50");
+  EXPECT_EQ(Text("Density"), "corresponding density");
+}
+
+TEST_F(PressuresWindowTest, CalculateIsFastAndRenders) {
+  Calculate("50", "150");
+  QElapsedTimer timer;
+  timer.start();
+  for (int i = 0; i < 200; ++i) GuiTest::Click(*w, "calculate");
+  const double ms = timer.nsecsElapsed() / 1e6 / 200;
+  std::printf("PressuresWindow calculate: %.4f ms per press\n", ms);
+  EXPECT_LT(ms, 5.0);
+  GuiTest::Render(*w, QStringLiteral("PressuresWindow.png"));
+  Calculate("10", "-200", true);
+  GuiTest::Render(*w, QStringLiteral("PressuresWindow-noresult.png"));
+}
+
+}  // namespace
