@@ -1,5 +1,6 @@
 #include "app/platform/Controls.h"
 
+#include <QButtonGroup>
 #include <QHeaderView>
 #include <QPainter>
 
@@ -81,6 +82,9 @@ void StaticText::SetText(const QString& text) {
   text_ = text;
   QString shown = text;
   shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+  // A unit such as "cm /mol" leaves a blank for a raised "3" drawn by a label of its own;
+  // our fonts' blank is narrower than that digit, so it is shown as an en space.
+  shown.replace(QStringLiteral("cm /"), QStringLiteral("cm\u2002/"));
   setText(shown);
 }
 
@@ -166,10 +170,32 @@ void RadioButton::SetValue(bool on) {
   if (on) {
     setChecked(true);
   } else {
+    QButtonGroup* siblings = group();
+    if (siblings) siblings->setExclusive(false);
     setAutoExclusive(false);
     setChecked(false);
     setAutoExclusive(true);
+    if (siblings) siblings->setExclusive(true);
   }
+}
+
+// Qt's auto-exclusivity gathers a parent's radio buttons recursively, so buttons placed on
+// the window itself would also exclude those inside its group boxes. One exclusive button
+// group per parent keeps exclusion to the buttons that share that parent.
+bool RadioButton::event(QEvent* e) {
+  if (e->type() == QEvent::ParentChange) {
+    if (group()) group()->removeButton(this);
+    if (QWidget* parent = parentWidget()) {
+      const QString name = QStringLiteral("radioButtonGroup");
+      auto* siblings = parent->findChild<QButtonGroup*>(name, Qt::FindDirectChildrenOnly);
+      if (!siblings) {
+        siblings = new QButtonGroup(parent);
+        siblings->setObjectName(name);
+      }
+      siblings->addButton(this);
+    }
+  }
+  return QRadioButton::event(e);
 }
 
 // ---------------------------------------------------------------- GroupBox
@@ -213,7 +239,9 @@ void Line::paintEvent(QPaintEvent*) {
 
 // ---------------------------------------------------------------- Rectangle
 
-Rectangle::Rectangle() { setAttribute(Qt::WA_TransparentForMouseEvents); }
+// Not transparent for the mouse: Qt would hide the controls placed inside it from clicks too.
+// It lies below its siblings, so it never covers a control that is not its own.
+Rectangle::Rectangle() = default;
 
 void Rectangle::ApplyProperties(const PropertyMap& p) {
   fill_ = p.Rgb("FillColor");

@@ -108,6 +108,10 @@ class RadioButton : public QRadioButton, public Control {
   bool Value() const { return isChecked(); }
   // Really turns a button off, which Qt refuses for the checked button of a group.
   void SetValue(bool on);
+
+ protected:
+  // Joins the button group of its parent whenever it is given one.
+  bool event(QEvent* e) override;
 };
 
 class GroupBox : public QGroupBox, public Control {
