@@ -1,0 +1,161 @@
+#include <QElapsedTimer>
+#include <QTest>
+#include <fstream>
+#include <sstream>
+
+#include "app/platform/Runtime.h"
+#include "app/platform/ValStr.h"
+#include "calculators/volumetric/TemperatureWindow.h"
+#include "eos/Globals.h"
+#include "tests/support/GuiTest.h"
+
+using Platform::Str;
+using Platform::Val;
+
+namespace {
+
+const QString kWarning = QStringLiteral("warning: put a number for molar volume and pressure");
+
+class TemperatureWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    GuiTest::ResetProgram();
+    w = &TemperatureWindow();
+    EXPECT_FALSE(w->isVisible());  // it waits for Show
+    w->Show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+  }
+  void TearDown() override { EXPECT_EQ(Platform::UnhandledExceptionCount(), 0); }
+  // Types the state, picks the first approach ("Choice0", "Choice1" or none) and calculates.
+  void Calculate(const QString& V, const QString& P, const char* choice = "Choice0") {
+    GuiTest::Type(*w, "dataEntry", V);
+    GuiTest::Type(*w, "dataEntry1", P);
+    if (choice) GuiTest::Click(*w, choice);
+    GuiTest::Click(*w, "calculate");
+  }
+  QString Text(const char* label) { return GuiTest::LabelText(*w, label); }
+  QString Limits() { return Text("pressurelimit") + Text("liquidlimit") + Text("vapourlimit"); }
+
+  class TemperatureWindow* w = nullptr;
+};
+
+TEST_F(TemperatureWindowTest, TypingWarnsShowsDensityAndSaturationLimits) {
+  EXPECT_EQ(w->Control<Platform::StaticText>("Pressure", 1).Text(), "Pressure");
+  Globals::TempKelvin = 300;
+  for (auto [V, P] : {std::pair{"", "10"}, {"100", ""}, {"abc", "10"}, {"100", "-1"}}) {
+    Calculate(V, P);
+    EXPECT_EQ(Text("warning"), kWarning) << V << " " << P;
+    EXPECT_EQ(Globals::MolarVol, Val(V));
+    EXPECT_EQ(Globals::PresMPa, Val(P));
+  }
+  EXPECT_EQ(Globals::TempKelvin, 300);
+  EXPECT_EQ(Text("Density"), "corresponding density = 160.428 kg/m3");
+
+  GuiTest::Type(*w, "dataEntry1", "4.5921");
+  const double Ts = Globals::SaturationT(4.5921);
+  EXPECT_EQ(Limits(), "At pressures below critical point:  Vm (liquid) < " +
+                          Str(Globals::SaturationV(1, Ts)) + " cm3/mol  Vm (vapour) > " +
+                          Str(Globals::SaturationV(0, Ts)) + " cm3/mol");
+  GuiTest::Type(*w, "dataEntry1", "4.5922");
+  EXPECT_EQ(Limits(), "");
+}
+
+// States of the reference grid, each within 5 ms: liquid and supercritical above the
+// critical pressure (ideal-gas start), gas below it (saturation start).
+TEST_F(TemperatureWindowTest, AutomaticApproachMatchesReferenceTemperaturesQuickly) {
+  std::ifstream csv(REFERENCE_DIR "/eos-grid.csv");
+  const std::vector<std::pair<std::string, std::string>> states{
+      {"100", "33"}, {"150", "1490.05"}, {"250", "625.596"}, {"400", "130"}};
+  std::string line, T, V, P;
+  int checked = 0;
+  double slowest = 0;
+  while (std::getline(csv, line)) {
+    std::stringstream fields(line);
+    std::getline(std::getline(std::getline(fields, T, ','), V, ','), P, ',');
+    if (std::find(states.begin(), states.end(), std::pair{T, V}) == states.end()) continue;
+    Calculate(QString::fromStdString(V), QString::fromStdString(P));
+    QElapsedTimer timer;
+    timer.start();
+    GuiTest::Click(*w, "calculate");
+    slowest = std::max(slowest, timer.nsecsElapsed() / 1e6);
+    EXPECT_NEAR(Val(Text("Result")), std::stod(T), 1e-6 * std::stod(T)) << line;
+    ++checked;
+  }
+  EXPECT_EQ(checked, 4) << REFERENCE_DIR;
+  std::printf("slowest calculate: %.3f ms\n", slowest);
+  EXPECT_LT(slowest, 5.0);
+  Calculate("130", "4");  // below the critical pressure, with its limits
+  GuiTest::Render(*w, "TemperatureWindow.png");
+}
+
+// At 50 cm3/mol the pressure 4.5922 MPa has two temperature roots: the saturation start
+// (just below 190.5 K) reaches the upper one, the ideal-gas start (28 K) the lower one.
+TEST_F(TemperatureWindowTest, FirstApproachDecidesTheRoot) {
+  Calculate("50", "4.5922");
+  EXPECT_NEAR(Val(Text("Result")), 170.4974, 1e-3);
+  Calculate("50", "4.59221");
+  EXPECT_NEAR(Val(Text("Result")), 109.2891, 1e-3);
+
+  // A manual start is in kelvin whatever the unit of the result.
+  GuiTest::Click(*w, "Celsius");
+  GuiTest::Type(*w, "dataEntry1", "4.5922");
+  GuiTest::Type(*w, "dataEntryT", "110");
+  GuiTest::Click(*w, "Choice1");
+  GuiTest::Click(*w, "calculate");
+  EXPECT_NEAR(Globals::TempKelvin, 109.2891, 1e-3);
+  EXPECT_EQ(Text("Result"), Str(Globals::TempKelvin - 273.15));
+
+  GuiTest::Type(*w, "dataEntry1", "4");  // a new pressure keeps the manual start...
+  EXPECT_EQ(w->Field("dataEntryT").Text(), "110");
+  Calculate("51", "4", nullptr);  // ...a new volume empties it; no approach then fails
+  EXPECT_EQ(w->Field("dataEntryT").Text(), "");
+  EXPECT_EQ(Text("warning"), "Change first approach");
+  EXPECT_EQ(w->Label("warning").TextColor(), Platform::Red);
+  EXPECT_EQ(Text("Result"), "");
+  EXPECT_EQ(Globals::TempKelvin, 0);
+  // With no temperature computed neither unit shows a 0 that reads like one.
+  GuiTest::Click(*w, "Kelvin");
+  EXPECT_EQ(Text("Result"), "");
+  GuiTest::Click(*w, "Celsius");
+  EXPECT_EQ(Text("Result"), "");
+}
+
+TEST_F(TemperatureWindowTest, UnitButtonsActivationAndClear) {
+  Calculate("130", "25.616875647806069");
+  EXPECT_EQ(Text("Result"), "400");
+  GuiTest::Click(*w, "Celsius");
+  EXPECT_EQ(Text("StaticText4"), "\u02DACelsius");
+  EXPECT_EQ(Text("Result"), "126.85");
+  Globals::TempKelvin = 300;  // another window's temperature shows at the next switch
+  GuiTest::Click(*w, "Kelvin");
+  EXPECT_EQ(Text("Result"), "300");
+
+  // Activation empties the warning and the limits only.
+  GuiTest::Click(*w, "Celsius");
+  GuiTest::Type(*w, "dataEntryT", "150");
+  GuiTest::Type(*w, "dataEntry1", "4");
+  GuiTest::Click(*w, "calculate");
+  ASSERT_EQ(Text("warning"), "Change first approach");
+  ASSERT_NE(Limits(), "");
+  GuiTest::Click(*w, "Analysis");
+  ImplicitWindow* list = ImplicitWindow::Live("MathAnalT");
+  ASSERT_TRUE(list && QTest::qWaitForWindowActive(list));
+  w->Show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+  EXPECT_EQ(Text("warning") + Limits(), "");
+  EXPECT_NE(Text("Density"), "corresponding density");
+
+  // Clear turns "in K" on and its label with it.
+  GuiTest::Click(*w, "Clear");
+  EXPECT_TRUE(w->Radio("Kelvin").Value() && !w->Radio("Celsius").Value());
+  EXPECT_EQ(Text("StaticText4"), "Kelvin");
+  EXPECT_FALSE(w->Radio("Choice0").Value());
+  EXPECT_EQ(w->Field("dataEntry").Text() + w->Field("dataEntry1").Text(), "");
+  EXPECT_EQ(w->Field("dataEntryT").Text(), "150");
+  EXPECT_EQ(Text("Result") + Limits(), "");
+  EXPECT_EQ(Text("Density"), "corresponding density");
+  EXPECT_EQ(Globals::MolarVol, 130);
+  EXPECT_EQ(Globals::PresMPa, 4);
+}
+
+}  // namespace
