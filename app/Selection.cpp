@@ -1,5 +1,9 @@
 #include "app/Selection.h"
 
+#include "calculators/volumetric/PressuresWindow.h"
+#include "calculators/volumetric/TemperatureWindow.h"
+#include "calculators/volumetric/VolumeWindow.h"
+
 using enum Platform::ControlClass;
 
 namespace {
@@ -17,7 +21,9 @@ struct Row {
 };
 
 const Row kRows[] = {
-    {"MolarVolumes", nullptr},   {"Pressures", nullptr},      {"Temperatures", nullptr},
+    {"MolarVolumes", [] { VolumeWindow().Show(); }},
+    {"Pressures", [] { PressuresWindow().Show(); }},
+    {"Temperatures", [] { TemperatureWindow().Show(); }},
     {"Fugacities", nullptr},     {"Homogenisation", nullptr}, {"LiquidVapour", nullptr},
     {"InternalEnergy", nullptr}, {"Enthalpy", nullptr},       {"Entropy", nullptr},
     {"HelmholtzEnergy", nullptr}, {"GibbsEnergy", nullptr},   {"HeatCapacityV", nullptr},

@@ -116,11 +116,38 @@ TEST(Chooser, TheFifteenButtonsExcludeEachOther) {
       EXPECT_EQ(chooser.Radio(row).Value(), std::string(row) == clicked) << row;
   }
   // Nothing happens for "continue" without a selection, or for a calculator not built yet.
+  Click(chooser, "PushButton1");
+  EXPECT_EQ(ImplicitWindow::LiveWindows().size(), 1u);
   GuiTest::Render(chooser, "chooser.png");
   GuiTest::ResetProgram();
   auto& fresh = Selection();
   GuiTest::PressReturn(fresh);
   EXPECT_EQ(ImplicitWindow::LiveWindows().size(), 1u);
+  GuiTest::ResetProgram();
+}
+
+TEST(Chooser, OpensEachVolumetricCalculatorOnce) {
+  const struct {
+    const char* row;
+    const char* window;
+    const char* title;
+  } rows[] = {{"Pressures", "PressuresWindow", "Pressures CH4"},
+              {"MolarVolumes", "VolumeWindow", "Molar Volume CH4"},
+              {"Temperatures", "TemperatureWindow", "Temperatures CH4"}};
+  auto& chooser = Selection();
+  for (const auto& r : rows) {
+    Click(chooser, r.row);
+    Click(chooser, "PushButton1");
+    ImplicitWindow* opened = ImplicitWindow::Live(r.window);
+    ASSERT_NE(opened, nullptr) << r.window;
+    EXPECT_TRUE(opened->isVisible()) << r.window;  // also the one whose design is hidden
+    EXPECT_EQ(opened->windowTitle(), r.title);
+    Click(chooser, "PushButton1");
+    EXPECT_EQ(ImplicitWindow::Live(r.window), opened);
+  }
+  EXPECT_EQ(ImplicitWindow::LiveWindows().size(), 4u);
+  // The three share one cached formula picture.
+  EXPECT_EQ(PictureReads(178), 1);
   GuiTest::ResetProgram();
 }
 
