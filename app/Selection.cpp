@@ -10,7 +10,7 @@ namespace {
 
 ControlDesign Choice(const char* name, int top, const char* caption) {
   return {RadioButton, name, 40, top, 260, 20,
-          {{"Caption", caption}, {"TextSize", 14}, {"TextFont", "system"}}};
+          {{"Caption", caption}, {"TextSize", 14}}};
 }
 
 // The calculator that each radio button opens, in the order "continue" tests them. A row
@@ -38,9 +38,9 @@ const WindowDesign& Selection::Design() {
       {{"Title", "Procedures"}, {"Width", 350}, {"Height", 570}, {"Placement", 0}},
       {
           {StaticText, "StaticText1", 20, 20, 200, 22,
-           {{"Text", "Calculation procedure"}, {"TextSize", 18}, {"TextFont", "system"}}},
+           {{"Text", "Calculation procedure"}, {"TextSize", 18}}},
           {PushButton, "PushButton1", 250, 520, 75, 25,
-           {{"Caption", "continue"}, {"TextSize", 12}, {"Default", true}, {"TextFont", "system"}},
+           {{"Caption", "continue"}, {"TextSize", 12}, {"Default", true}},
            On(&Selection::PushButton1_Action)},
           Choice("Enthalpy", 270, " Relative enthalpy (H)"),
           Choice("Entropy", 300, " Entropy (S)"),

@@ -24,10 +24,21 @@ double& ResultArray::operator[](int32_t index) { return values_[Checked(index)];
 
 double ResultArray::operator[](int32_t index) const { return values_[Checked(index)]; }
 
+namespace {
+
+// Leaves one phase's molar volume and fugacity in the arrays, or zeros for a rejected phase;
+// returns the fugacity.
+double WritePhase(int32_t index, bool accepted, double T, double P, double V) {
+  MolarVolumes[index] = accepted ? V : 0;
+  const double f = accepted ? Setzmann_Fugacity(T, P, V) : 0;
+  Fugacity[index] = f;
+  return f;
+}
+
+}  // namespace
+
 double Function_LV(double T, double P) {
   if (!(T > 0 && P > 0)) return 0;
-  double fLiquid = 0;
-  double fVapour = 0;
 
   // Liquid: start below the saturated liquid and move the start further down while the solve
   // lands on a vapour-like root. A failed solve (0) is no liquid.
@@ -39,14 +50,7 @@ double Function_LV(double T, double P) {
     CallBackgroundTask();
   }
   const bool liquidAccepted = vLiquid > 0 && vLiquid <= CritMolarVol;
-  if (liquidAccepted) {
-    MolarVolumes[LVLiquidIndex] = vLiquid;
-    fLiquid = Setzmann_Fugacity(T, P, vLiquid);
-    Fugacity[LVLiquidIndex] = fLiquid;
-  } else {
-    MolarVolumes[LVLiquidIndex] = 0;
-    Fugacity[LVLiquidIndex] = 0;
-  }
+  const double fLiquid = WritePhase(LVLiquidIndex, liquidAccepted, T, P, vLiquid);
 
   // Vapour: start above the saturated vapour and move up while the solve fails or lands on a
   // liquid-like root.
@@ -58,14 +62,7 @@ double Function_LV(double T, double P) {
     CallBackgroundTask();
   }
   const bool vapourAccepted = vVapour >= CritMolarVol;
-  if (vapourAccepted) {
-    MolarVolumes[LVVapourIndex] = vVapour;
-    fVapour = Setzmann_Fugacity(T, P, vVapour);
-    Fugacity[LVVapourIndex] = fVapour;
-  } else {
-    MolarVolumes[LVVapourIndex] = 0;
-    Fugacity[LVVapourIndex] = 0;
-  }
+  const double fVapour = WritePhase(LVVapourIndex, vapourAccepted, T, P, vVapour);
 
   return liquidAccepted && vapourAccepted ? fLiquid - fVapour : 0;
 }

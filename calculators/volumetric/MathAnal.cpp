@@ -17,7 +17,7 @@ WindowDesign Design(const char* className, const char* variableLine, Handler cal
       {
           {Listbox, "ListBox1", 20, 105, 220, 300, {}},
           {PushButton, "calculate", 80, 60, 100, 30,
-           {{"Caption", "calculate"}, {"TextSize", 16}, {"Default", true}, {"TextFont", "system"}},
+           {{"Caption", "calculate"}, {"TextSize", 16}, {"Default", true}},
            calculate},
           {StaticText, "StaticText1", 20, 20, 215, 30,
            {{"Text", caption}, {"TextSize", 12}, {"Multiline", true}}},
