@@ -51,7 +51,7 @@ TEST_F(PressuresWindowTest, MissingInputWarnsAndKeepsThePreviousResult) {
     EXPECT_EQ(Globals::TempKelvin, c.kelvin);
     EXPECT_EQ(Globals::MolarVol, Val(c.volume));
     w->Label("Result").SetText(shown);
-    GuiTest::PressReturn(*w);  // Return is "calculate"
+    GuiTest::PressReturn(*w, "dataEntry1");  // Return in a field is "calculate"
     EXPECT_EQ(Text("Result"), shown);
   }
 }

@@ -21,7 +21,10 @@ void Click(ImplicitWindow& window, std::string_view control) {
   QTest::mouseClick(&button, Qt::LeftButton, {}, at);
 }
 
-void PressReturn(ImplicitWindow& window) { QTest::keyClick(&window, Qt::Key_Return); }
+void PressReturn(ImplicitWindow& window, std::string_view field) {
+  QWidget* target = field.empty() ? static_cast<QWidget*>(&window) : &window.Field(field);
+  QTest::keyClick(target, Qt::Key_Return);
+}
 
 QString LabelText(ImplicitWindow& window, std::string_view label) {
   return window.Label(label).Text();

@@ -13,8 +13,8 @@ namespace GuiTest {
 void Type(ImplicitWindow& window, std::string_view field, const QString& text);
 // Clicks a push button or radio button with the mouse.
 void Click(ImplicitWindow& window, std::string_view control);
-// Presses Return in the window.
-void PressReturn(ImplicitWindow& window);
+// Presses Return in the window, or in one of its text fields as after typing there.
+void PressReturn(ImplicitWindow& window, std::string_view field = {});
 
 QString LabelText(ImplicitWindow& window, std::string_view label);
 
