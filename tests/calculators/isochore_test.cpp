@@ -1,12 +1,9 @@
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
-#include <QTest>
 #include <cstdio>
 #include <unistd.h>
 #include <vector>
 
-#include "app/platform/Runtime.h"
 #include "app/platform/ValStr.h"
 #include "calculators/volumetric/Isochore.h"
 #include "calculators/volumetric/PressuresWindow.h"
@@ -18,15 +15,12 @@ using Platform::Val;
 
 namespace {
 
-class IsochoreTest : public ::testing::Test {
+class IsochoreTest : public GuiTest::WindowTest<class Isochore> {
  protected:
   void SetUp() override {
-    GuiTest::ResetProgram();
     Globals::MolarVol = 50;  // as if typed in another window before the table opens
-    w = &Isochore();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+    WindowTest::SetUp();
   }
-  void TearDown() override { EXPECT_EQ(Platform::UnhandledExceptionCount(), 0); }
   void Press(const char* button, const char* minimum, const char* maximum, const char* interval) {
     w->Field("minimum").SetText(minimum);
     w->Field("maximum").SetText(maximum);
@@ -34,11 +28,9 @@ class IsochoreTest : public ::testing::Test {
     GuiTest::Click(*w, button);
   }
   Platform::Listbox& Table() { return w->List("ListBox1"); }
-  QString Text(const char* label) { return w->Label(label).Text(); }
   QString Fields() {
     return w->Field("minimum").Text() + "|" + w->Field("maximum").Text() + "|" + w->Field("interval").Text();
   }
-  class Isochore* w = nullptr;
 };
 
 TEST_F(IsochoreTest, TableRowsAndRefusedRanges) {
@@ -75,11 +67,8 @@ TEST_F(IsochoreTest, ActivationShowsTheCurrentVolumeAndEmptiesTable) {
   EXPECT_EQ(Table().Heading(0) + Table().Heading(1), "Temperature (\u02DAC)Pressure (MPa)");
   Press("calculate", "0", "100", "10");
   GuiTest::Click(*w, "Export");
-  auto& pressures = PressuresWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(&pressures));
-  GuiTest::Type(pressures, "dataEntry", "-4");
-  w->Show();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+  GuiTest::Type(PressuresWindow(), "dataEntry", "-4");
+  ASSERT_TRUE(ReturnFrom(PressuresWindow()));
   EXPECT_EQ(Table().ListCount(), 0);
   EXPECT_EQ(Text("filename0") + Text("filename1"), "");
   EXPECT_EQ(Text("ResultV") + " " + Text("ResultV1"), "-4 0");
@@ -141,10 +130,7 @@ TEST_F(IsochoreTest, ExportThatCannotWriteSaysSoAndStops) {
 
 TEST_F(IsochoreTest, CalculateIsFastAndRenders) {
   Press("calculate", "0", "100", "10");
-  QElapsedTimer timer;
-  timer.start();
-  for (int i = 0; i < 100; ++i) GuiTest::Click(*w, "calculate");
-  const double ms = timer.nsecsElapsed() / 1e6 / 100;
+  const double ms = GuiTest::Milliseconds([&] { for (int i = 0; i < 100; ++i) GuiTest::Click(*w, "calculate"); }) / 100;
   std::printf("Isochore calculate, 11 rows: %.4f ms per press\n", ms);
   EXPECT_LT(ms, 5.0);
   GuiTest::Click(*w, "Export");

@@ -1,13 +1,12 @@
-#include <QElapsedTimer>
-#include <QTest>
-#include <fstream>
-#include <sstream>
+#include <algorithm>
+#include <cstdio>
 
-#include "app/platform/Runtime.h"
 #include "app/platform/ValStr.h"
+#include "calculators/volumetric/MathAnal.h"
 #include "calculators/volumetric/VolumeWindow.h"
 #include "eos/Globals.h"
 #include "tests/support/GuiTest.h"
+#include "tests/support/ReferenceTable.h"
 
 using Platform::Str;
 using Platform::Val;
@@ -16,14 +15,8 @@ namespace {
 
 const QString kWarning = QStringLiteral("warning: put a number for temperature and pressure");
 
-class VolumeWindowTest : public ::testing::Test {
+class VolumeWindowTest : public GuiTest::WindowTest<class VolumeWindow> {
  protected:
-  void SetUp() override {
-    GuiTest::ResetProgram();
-    w = &VolumeWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(w));
-  }
-  void TearDown() override { EXPECT_EQ(Platform::UnhandledExceptionCount(), 0); }
   // Types the state, picks the first approach ("Choice0", "Choice1" or none) and calculates.
   void Calculate(const QString& T, const QString& P, const char* choice = "Choice0") {
     GuiTest::Type(*w, "dataEntryT", T);
@@ -31,9 +24,6 @@ class VolumeWindowTest : public ::testing::Test {
     if (choice) GuiTest::Click(*w, choice);
     GuiTest::Click(*w, "calculate");
   }
-  QString Text(const char* label) { return GuiTest::LabelText(*w, label); }
-
-  class VolumeWindow* w = nullptr;
 };
 
 TEST_F(VolumeWindowTest, BadInputWarnsAndStoresWhatWasRead) {
@@ -56,25 +46,17 @@ TEST_F(VolumeWindowTest, BadInputWarnsAndStoresWhatWasRead) {
 // The automatic start reaches the stable root of every reference state, within 5 ms, and
 // the window shows the volume without storing it.
 TEST_F(VolumeWindowTest, AutomaticApproachMatchesReferenceVolumesQuickly) {
-  std::ifstream csv(REFERENCE_DIR "/volume-inversion.csv");
-  std::string line, T, P, V;
-  ASSERT_TRUE(std::getline(csv, line)) << REFERENCE_DIR;
+  const auto rows = Reference::Table("volume-inversion.csv");
+  ASSERT_EQ(rows.size(), 32u);
   Globals::MolarVol = 77;
   double slowest = 0;
-  int rows = 0;
-  for (; std::getline(csv, line); ++rows) {
-    std::stringstream fields(line);
-    std::getline(std::getline(std::getline(fields, T, ','), P, ','), V, ',');
-    Calculate(QString::fromStdString(T), QString::fromStdString(P));
-    QElapsedTimer timer;
-    timer.start();
-    GuiTest::Click(*w, "calculate");
-    slowest = std::max(slowest, timer.nsecsElapsed() / 1e6);
-    const double expected = std::stod(V);
-    EXPECT_NEAR(Val(Text("Result")), expected, 1e-6 * expected) << line;
-    EXPECT_NEAR(Val(Text("DensityResult")) * expected / 16.0428, 1, 1e-6) << line;
+  for (const Reference::Row& r : rows) {
+    Calculate(QString::fromStdString(r.Text("T_K")), QString::fromStdString(r.Text("p_MPa")));
+    slowest = std::max(slowest, GuiTest::Milliseconds([&] { GuiTest::Click(*w, "calculate"); }));
+    const double expected = r["V_cm3mol"];
+    EXPECT_NEAR(Val(Text("Result")), expected, 1e-6 * expected) << r.Text("T_K") << " K, " << r.Text("p_MPa");
+    EXPECT_NEAR(Val(Text("DensityResult")) * expected / 16.0428, 1, 1e-6) << r.Text("T_K") << " K, " << r.Text("p_MPa");
   }
-  EXPECT_EQ(rows, 32);
   EXPECT_EQ(Globals::MolarVol, 77);
   std::printf("slowest calculate: %.3f ms\n", slowest);
   EXPECT_LT(slowest, 5.0);
@@ -134,20 +116,10 @@ TEST_F(VolumeWindowTest, UnitSwitchClearAndActivation) {
   EXPECT_EQ(Text("StaticText8"), "\u02DACelsius");
   EXPECT_DOUBLE_EQ(Globals::TempKelvin, 303.15);
 
-  // With neither unit on, typing keeps the stored temperature and calculating has none.
-  w->Radio("Celsius").SetValue(false);
-  GuiTest::Type(*w, "dataEntryT", "300");
-  EXPECT_DOUBLE_EQ(Globals::TempKelvin, 303.15);
-  Calculate("300", "1");
-  EXPECT_EQ(Globals::TempKelvin, 0);
-  EXPECT_EQ(Text("warning"), kWarning);
-
   // Activation empties the warning only.
-  GuiTest::Click(*w, "Analysis");
-  ImplicitWindow* list = ImplicitWindow::Live("MathAnal");
-  ASSERT_TRUE(list && QTest::qWaitForWindowActive(list));
-  w->Show();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+  Calculate("300", "");
+  ASSERT_EQ(Text("warning"), kWarning);
+  ASSERT_TRUE(ReturnFrom(MathAnal()));
   EXPECT_EQ(Text("warning"), "");
   EXPECT_EQ(w->Field("dataEntryT").Text(), "300");
 }

@@ -4,37 +4,16 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cctype>
 #include <cmath>
-#include <fstream>
-#include <map>
-#include <sstream>
 #include <string>
-#include <vector>
 
 #include "eos/Globals.h"
+#include "tests/support/ReferenceTable.h"
 
 namespace {
 
 using namespace Globals;
-using Row = std::map<std::string, double>;   // column name to value; the phase names are left out
-
-std::vector<Row> ReadTable(const std::string& name) {
-  std::ifstream in(std::string(REFERENCE_DIR) + "/" + name);
-  EXPECT_TRUE(in) << name;
-  std::string line, field;
-  std::vector<std::string> columns;
-  std::getline(in, line);
-  for (std::stringstream header(line); std::getline(header, field, ',');) columns.push_back(field);
-  std::vector<Row> rows;
-  while (std::getline(in, line)) {
-    std::stringstream fields(line);
-    Row& row = rows.emplace_back();
-    for (std::size_t i = 0; i < columns.size() && std::getline(fields, field, ','); ++i)
-      if (!std::isalpha(static_cast<unsigned char>(field[0]))) row[columns[i]] = std::stod(field);
-  }
-  return rows;
-}
+using Reference::Row;
 
 TEST(Reference, SinglePhaseGridAndIdentities) {
   using Property = double (*)(double, double);
@@ -48,13 +27,13 @@ TEST(Reference, SinglePhaseGridAndIdentities) {
   const std::pair<const char*, Property> energies[] = {{"h_Jmol", Setzmann_Enthalpy}, {"u_Jmol", Setzmann_Energy},
                                                        {"a_Jmol", Setzmann_Helmholtz}, {"g_Jmol", Setzmann_Gibbs},
                                                        {"s_JmolK", Setzmann_Entropy}};
-  const auto rows = ReadTable("eos-grid.csv");
+  const auto rows = Reference::Table("eos-grid.csv");
   ASSERT_GT(rows.size(), 300u);
   for (std::size_t i = 0; i < rows.size(); ++i) {
     const Row& r = rows[i];
-    const double T = r.at("T_K"), V = r.at("V_cm3mol"), tau = CritTempKelvin / T, delta = CritMolarVol / V;
+    const double T = r["T_K"], V = r["V_cm3mol"], tau = CritTempKelvin / T, delta = CritMolarVol / V;
     const auto expectRelative = [&](const char* column, double actual, double tolerance = 1e-9) {
-      EXPECT_NEAR(actual, r.at(column), tolerance * std::abs(r.at(column))) << column << " at " << T << " K " << V;
+      EXPECT_NEAR(actual, r[column], tolerance * std::abs(r[column])) << column << " at " << T << " K " << V;
     };
     // At (Tc, Vc), inside the equation's own spinodal, cp's denominator is -1.3e-8.
     const bool critical = T == CritTempKelvin && V == CritMolarVol;
@@ -76,9 +55,9 @@ TEST(Reference, SinglePhaseGridAndIdentities) {
     if (i == 0) continue;
     const Row& before = rows[i - 1];
     for (const auto& [column, property] : energies) {
-      const double expected = r.at(column) - before.at(column);
-      const double scale = column[0] == 's' ? GasConstR : GasConstR * std::max(T, before.at("T_K"));
-      EXPECT_NEAR(property(T, V) - property(before.at("T_K"), before.at("V_cm3mol")), expected,
+      const double expected = r[column] - before[column];
+      const double scale = column[0] == 's' ? GasConstR : GasConstR * std::max(T, before["T_K"]);
+      EXPECT_NEAR(property(T, V) - property(before["T_K"], before["V_cm3mol"]), expected,
                   1e-9 * std::max(std::abs(expected), scale))
           << column << " row " << i;
     }
@@ -86,8 +65,8 @@ TEST(Reference, SinglePhaseGridAndIdentities) {
 }
 
 TEST(Reference, VolumeFromTemperatureAndPressure) {
-  for (const Row& r : ReadTable("volume-inversion.csv")) {
-    const double T = r.at("T_K"), P = r.at("p_MPa"), expected = r.at("V_cm3mol");
+  for (const Row& r : Reference::Table("volume-inversion.csv")) {
+    const double T = r["T_K"], P = r["p_MPa"], expected = r["V_cm3mol"];
     // The start a caller takes: the saturated volume on the side of the vapour pressure.
     double start = CritMolarVol;
     if (T < CritTempKelvin)
@@ -98,21 +77,17 @@ TEST(Reference, VolumeFromTemperatureAndPressure) {
 }
 
 TEST(Reference, SaturationThroughFugacityDifference) {
-  MolarVolumes.Init();
-  Fugacity.Init();
-  for (const Row& r : ReadTable("saturation.csv")) {
-    const double T = r.at("T_K"), P = r.at("p_sat_MPa");
+  for (const Row& r : Reference::Table("saturation.csv")) {
+    const double T = r["T_K"], P = r["p_sat_MPa"];
     const double difference = Function_LV(T, P);
     const double tolerance = T <= 189 ? 1e-9 : 1e-8;   // conditioning grows towards Tc
-    EXPECT_NEAR(MolarVolumes[LVLiquidIndex], r.at("V_liq_cm3mol"), tolerance * r.at("V_liq_cm3mol")) << T;
-    EXPECT_NEAR(MolarVolumes[LVVapourIndex], r.at("V_vap_cm3mol"), tolerance * r.at("V_vap_cm3mol")) << T;
+    EXPECT_NEAR(MolarVolumes[LVLiquidIndex], r["V_liq_cm3mol"], tolerance * r["V_liq_cm3mol"]) << T;
+    EXPECT_NEAR(MolarVolumes[LVVapourIndex], r["V_vap_cm3mol"], tolerance * r["V_vap_cm3mol"]) << T;
     // Near the triple point the liquid's pressure moves 1e5 times faster than its volume, so a
     // volume right to 1e-12 still moves ln f by some 1e-7.
     EXPECT_NEAR(difference, 0.0, 1e-6 * P) << T;
     EXPECT_GT(Fugacity[LVLiquidIndex], 0.0);
   }
-  Fugacity.Exit();
-  MolarVolumes.Exit();
 }
 
 }  // namespace

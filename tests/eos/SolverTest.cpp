@@ -106,19 +106,15 @@ TEST(Saturation, EquationsAtTheirEnds) {
   EXPECT_EQ(SaturationP(kNaN), 0.0);
 }
 
-class LiquidVapour : public ::testing::Test {
- protected:
-  void SetUp() override {
-    MolarVolumes.Init();
-    Fugacity.Init();
-  }
-  void TearDown() override {
-    Fugacity.Exit();
-    MolarVolumes.Exit();
-  }
+// The result arrays that Function_LV writes exist for the whole test program, as in the
+// program itself (the reference tests use them too).
+class ResultArrays : public ::testing::Environment {
+  void SetUp() override { MolarVolumes.Init(); Fugacity.Init(); }
+  void TearDown() override { Fugacity.Exit(); MolarVolumes.Exit(); }
 };
+const auto* const kResultArrays = ::testing::AddGlobalTestEnvironment(new ResultArrays);
 
-TEST_F(LiquidVapour, WritesBothPhasesAndTheirDifference) {
+TEST(LiquidVapour, WritesBothPhasesAndTheirDifference) {
   const double difference = Function_LV(150, 0.5);
   EXPECT_LT(MolarVolumes[LVLiquidIndex], CritMolarVol);
   EXPECT_GT(MolarVolumes[LVVapourIndex], CritMolarVol);
@@ -132,7 +128,7 @@ TEST_F(LiquidVapour, WritesBothPhasesAndTheirDifference) {
   EXPECT_EQ(Fugacity[LVVapourIndex], vapour);
 }
 
-TEST_F(LiquidVapour, RejectedPhaseGivesZero) {
+TEST(LiquidVapour, RejectedPhaseGivesZero) {
   EXPECT_EQ(Function_LV(250, 1), 0.0);   // liquid start -1 above Tc: that solve fails
   EXPECT_EQ(MolarVolumes[LVLiquidIndex], 0.0);
   EXPECT_EQ(Fugacity[LVLiquidIndex], 0.0);

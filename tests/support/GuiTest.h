@@ -1,28 +1,88 @@
 #pragma once
 
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QRadioButton>
 #include <QString>
+#include <QTest>
 #include <gtest/gtest.h>
 #include <string_view>
 
 #include "app/ImplicitWindow.h"
+#include "eos/Globals.h"
 
 // Helpers for tests that drive real windows offscreen, through the controls' names.
 namespace GuiTest {
 
 // Types into a field as the user would (raises the field's TextChange).
-void Type(ImplicitWindow& window, std::string_view field, const QString& text);
-// Clicks a push button or radio button with the mouse.
-void Click(ImplicitWindow& window, std::string_view control);
-// Presses Return in the window, or in one of its text fields as after typing there.
-void PressReturn(ImplicitWindow& window, std::string_view field = {});
+inline void Type(ImplicitWindow& window, std::string_view field, const QString& text) {
+  window.Field(field).setText(text);
+}
 
-QString LabelText(ImplicitWindow& window, std::string_view label);
+// Clicks a push button or radio button with the mouse.
+inline void Click(ImplicitWindow& window, std::string_view control) {
+  auto& button = window.Control<QAbstractButton>(control);
+  // A radio button takes clicks on its circle and caption, not on the blank beyond them.
+  const bool radio = qobject_cast<QRadioButton*>(&button) != nullptr;
+  QTest::mouseClick(&button, Qt::LeftButton, {}, radio ? QPoint(8, button.height() / 2) : button.rect().center());
+}
+
+// Presses Return in the window, or in one of its text fields as after typing there.
+inline void PressReturn(ImplicitWindow& window, std::string_view field = {}) {
+  QTest::keyClick(field.empty() ? static_cast<QWidget*>(&window) : &window.Field(field), Qt::Key_Return);
+}
 
 // Closes every window and empties the module state, so that each test starts afresh.
-void ResetProgram();
+inline void ResetProgram() {
+  ImplicitWindow::ReleaseAll();
+  QApplication::processEvents();
+  Globals::TempKelvin = Globals::PresMPa = Globals::MolarVol = 0;
+}
 
-// Saves a picture of the window into the build folder (for a person to look at) and
-// returns its path.
-QString Render(QWidget& window, const QString& fileName);
+// Saves a picture of the window into the build folder's "renders", for a person to look at.
+inline void Render(QWidget& window, const QString& fileName) {
+  QDir().mkpath(QStringLiteral("renders"));
+  window.grab().save(QStringLiteral("renders/") + fileName);
+}
+
+// How long an action takes, in milliseconds.
+template <class Action>
+double Milliseconds(Action&& action) {
+  QElapsedTimer timer;
+  timer.start();
+  action();
+  return timer.nsecsElapsed() / 1e6;
+}
+
+// Activates the other window and then the window again, so that its Event_Activate runs
+// once more; false if either does not become active.
+inline bool ActivateAgain(ImplicitWindow& window, ImplicitWindow& other) {
+  other.Show();
+  if (!QTest::qWaitForWindowActive(&other)) return false;
+  window.Show();
+  return QTest::qWaitForWindowActive(&window);
+}
+
+// Every GUI test starts with no window open and must end with no unhandled exception.
+class Fixture : public ::testing::Test {
+ protected:
+  Fixture() { ResetProgram(); }
+  void TearDown() override { EXPECT_EQ(Platform::UnhandledExceptionCount(), 0); }
+};
+
+// A test of one window class, open and active when the test starts.
+template <class Window>
+class WindowTest : public Fixture {
+ protected:
+  void SetUp() override {
+    w = &ImplicitWindow::Implicit<Window>();
+    w->Show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+  }
+  QString Text(std::string_view label) { return w->Label(label).Text(); }
+  bool ReturnFrom(ImplicitWindow& other) { return ActivateAgain(*w, other); }
+  Window* w = nullptr;
+};
 
 }  // namespace GuiTest
