@@ -1,11 +1,10 @@
 #include "calculators/volumetric/PressuresWindow.h"
 
-#include <cmath>
-
 #include "app/Conventions.h"
 #include "app/Pictures.h"
 #include "app/platform/ValStr.h"
 #include "calculators/volumetric/Isochore.h"
+#include "calculators/volumetric/SaturationLimits.h"
 #include "eos/Globals.h"
 
 using enum Platform::ControlClass;
@@ -73,17 +72,10 @@ void PressuresWindow::dataEntry_TextChange() {
 void PressuresWindow::dataEntry1_TextChange() {
   ReadTemperatureEntry();
   const double T = Globals::TempKelvin;
-  if (T < Globals::CritTempKelvin) {
-    const double vapour = Globals::SaturationV(Globals::SatSelVapour, T);
-    const double liquid = Globals::SaturationV(Globals::SatSelLiquid, T);
-    Label("temperaturelimit").SetText(QStringLiteral("At temperatures below critical point:"));
-    Label("liquidlimit").SetText(QStringLiteral("  Vm (liquid) < ") + Str(liquid) + QStringLiteral(" cm3/mol"));
-    Label("vapourlimit").SetText(QStringLiteral("  Vm (vapour) > ") + Str(vapour) + QStringLiteral(" cm3/mol"));
-  } else {
-    Label("temperaturelimit").SetText({});
-    Label("liquidlimit").SetText({});
-    Label("vapourlimit").SetText({});
-  }
+  if (T < Globals::CritTempKelvin)
+    ShowSaturationLimits(*this, "temperaturelimit", QStringLiteral("At temperatures below critical point:"), T);
+  else
+    EmptySaturationLimits(*this, "temperaturelimit");
   Label("Result").SetText({});
   Label("warning").SetText({});
 }
@@ -96,19 +88,13 @@ void PressuresWindow::calculate_Action() {
     return;
   }
   Platform::StaticText& result = Label("Result");
-  bool computed = false;
   if (Globals::MolarVol >= Globals::MinMolarVol && Globals::TempKelvin >= Globals::MinTempKelvinPres) {
     const double P = Globals::Setzmann_Pressure(Globals::TempKelvin, Globals::MolarVol);
-    // A pressure that is not a number is no result: it must neither show nor be stored.
-    if (std::isfinite(P)) {
-      Globals::PresMPa = P;
-      result.SetTextColor(Platform::Black);
-      result.SetTextSize(16);
-      result.SetText(Str(P));
-      computed = true;
-    }
-  }
-  if (!computed) {
+    Globals::PresMPa = P;
+    result.SetTextColor(Platform::Black);
+    result.SetTextSize(16);
+    result.SetText(Str(P));
+  } else {
     result.SetTextColor(Platform::Red);
     result.SetTextSize(14);
     result.SetText(QStringLiteral("no result"));
@@ -135,14 +121,10 @@ void PressuresWindow::Clear_Action() {
   // The unit label follows the button just turned on; code raises no Kelvin_Action.
   Label("StaticText4").SetText(QStringLiteral("Kelvin"));
   Label("warning").SetText({});
-  Label("temperaturelimit").SetText({});
-  Label("liquidlimit").SetText({});
-  Label("vapourlimit").SetText({});
+  EmptySaturationLimits(*this, "temperaturelimit");
 }
 
 void PressuresWindow::Event_Activate() {
   Label("warning").SetText({});
-  Label("temperaturelimit").SetText({});
-  Label("liquidlimit").SetText({});
-  Label("vapourlimit").SetText({});
+  EmptySaturationLimits(*this, "temperaturelimit");
 }

@@ -1,11 +1,10 @@
 #include "calculators/volumetric/TemperatureWindow.h"
 
-#include <cmath>
-
 #include "app/Conventions.h"
 #include "app/Pictures.h"
 #include "app/platform/ValStr.h"
 #include "calculators/volumetric/MathAnalT.h"
+#include "calculators/volumetric/SaturationLimits.h"
 #include "eos/Globals.h"
 
 using enum Platform::ControlClass;
@@ -107,12 +106,6 @@ void TemperatureWindow::WithdrawFirstApproach() {
   Radio("Choice1").SetValue(false);
 }
 
-void TemperatureWindow::EmptyLimits() {
-  Label("pressurelimit").SetText(QString());
-  Label("liquidlimit").SetText(QString());
-  Label("vapourlimit").SetText(QString());
-}
-
 void TemperatureWindow::dataEntry_TextChange() {
   WithdrawFirstApproach();
   Field("dataEntryT").SetText(QString());
@@ -129,16 +122,11 @@ void TemperatureWindow::dataEntry1_TextChange() {
   Label("Result").SetText(QString());
   Label("warning").SetText(QString());
   Globals::PresMPa = Val(Field("dataEntry1").Text());
-  if (Globals::PresMPa < Globals::WinCritPresMPa) {
-    const double Ts = Globals::SaturationT(Globals::PresMPa);
-    const double Vvap = Globals::SaturationV(Globals::SatSelVapour, Ts);
-    const double Vliq = Globals::SaturationV(Globals::SatSelLiquid, Ts);
-    Label("pressurelimit").SetText(QStringLiteral("At pressures below critical point:"));
-    Label("liquidlimit").SetText(QStringLiteral("  Vm (liquid) < ") + Str(Vliq) + QStringLiteral(" cm3/mol"));
-    Label("vapourlimit").SetText(QStringLiteral("  Vm (vapour) > ") + Str(Vvap) + QStringLiteral(" cm3/mol"));
-  } else {
-    EmptyLimits();
-  }
+  if (Globals::PresMPa < Globals::WinCritPresMPa)
+    ShowSaturationLimits(*this, "pressurelimit", QStringLiteral("At pressures below critical point:"),
+                         Globals::SaturationT(Globals::PresMPa));
+  else
+    EmptySaturationLimits(*this, "pressurelimit");
 }
 
 // The result is redisplayed from the module temperature; with none computed (0) the
@@ -167,7 +155,7 @@ void TemperatureWindow::Clear_Action() {
   Label("Result").SetText(QString());
   Label("warning").SetText(QString());
   Label("Density").SetText(QStringLiteral("corresponding density"));
-  EmptyLimits();
+  EmptySaturationLimits(*this, "pressurelimit");
 }
 
 void TemperatureWindow::Choice0_Action() {
@@ -215,9 +203,7 @@ void TemperatureWindow::calculate_Action() {
   }
   if (Radio("Choice1").Value()) T0 = Val(Field("dataEntryT").Text());
 
-  // A result that is not a number counts as no result: 0, as the solver reports failure.
-  double T = Globals::Setzmann_Temperature(P, V, T0);
-  if (!std::isfinite(T)) T = 0;
+  const double T = Globals::Setzmann_Temperature(P, V, T0);
   Globals::TempKelvin = T;
   if (T > 0) {
     if (Radio("Celsius").Value()) Label("Result").SetText(Str(Globals::TempKelvin - Globals::CelsiusOffset));
@@ -230,5 +216,5 @@ void TemperatureWindow::calculate_Action() {
 
 void TemperatureWindow::Event_Activate() {
   Label("warning").SetText(QString());
-  EmptyLimits();
+  EmptySaturationLimits(*this, "pressurelimit");
 }

@@ -24,7 +24,6 @@ class TemperatureWindow : public ImplicitWindow {
 
  private:
   void WithdrawFirstApproach();
-  void EmptyLimits();
 };
 
 inline class TemperatureWindow& TemperatureWindow() {

@@ -1,7 +1,5 @@
 #include "calculators/volumetric/VolumeWindow.h"
 
-#include <cmath>
-
 #include "app/Conventions.h"
 #include "app/Pictures.h"
 #include "app/platform/ValStr.h"
@@ -191,7 +189,7 @@ void VolumeWindow::calculate_Action() {
 
   const double V = Globals::Setzmann_Volume(T, P, V0);
   Label("Result").SetText(Str(V));
-  if (V > 0 && std::isfinite(V)) {
+  if (V > 0) {
     Label("DensityResult").SetText(Str(Globals::MolarMassGmol / V));
   } else {
     Label("warning").SetText(QStringLiteral("Change first approach"));

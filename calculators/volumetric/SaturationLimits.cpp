@@ -1,0 +1,21 @@
+#include "calculators/volumetric/SaturationLimits.h"
+
+#include "app/platform/ValStr.h"
+#include "eos/Globals.h"
+
+using Platform::Str;
+
+void ShowSaturationLimits(ImplicitWindow& window, const char* headingLabel, const QString& heading,
+                          double T) {
+  const double vapour = Globals::SaturationV(Globals::SatSelVapour, T);
+  const double liquid = Globals::SaturationV(Globals::SatSelLiquid, T);
+  window.Label(headingLabel).SetText(heading);
+  window.Label("liquidlimit").SetText(QStringLiteral("  Vm (liquid) < ") + Str(liquid) + QStringLiteral(" cm3/mol"));
+  window.Label("vapourlimit").SetText(QStringLiteral("  Vm (vapour) > ") + Str(vapour) + QStringLiteral(" cm3/mol"));
+}
+
+void EmptySaturationLimits(ImplicitWindow& window, const char* headingLabel) {
+  window.Label(headingLabel).SetText({});
+  window.Label("liquidlimit").SetText({});
+  window.Label("vapourlimit").SetText({});
+}
