@@ -170,11 +170,10 @@ void RadioButton::SetValue(bool on) {
   if (on) {
     setChecked(true);
   } else {
+    // Every button is in the exclusive group of its parent's buttons (see event below).
     QButtonGroup* siblings = group();
     if (siblings) siblings->setExclusive(false);
-    setAutoExclusive(false);
     setChecked(false);
-    setAutoExclusive(true);
     if (siblings) siblings->setExclusive(true);
   }
 }
@@ -338,6 +337,12 @@ void Listbox::DeleteAllRows() { clear(); }
 void Listbox::AddRow(const QString& firstCell) {
   auto* item = new QTreeWidgetItem(this);
   item->setText(0, firstCell);
+}
+
+void Listbox::AddRow(const QString& cell0, const QString& cell1) {
+  AddRow(QStringLiteral(" "));
+  SetCell(LastIndex(), 0, cell0);
+  SetCell(LastIndex(), 1, cell1);
 }
 
 QString Listbox::Cell(int row, int column) const {

@@ -193,6 +193,9 @@ class Listbox : public QTreeWidget, public Control {
 
   void DeleteAllRows();
   void AddRow(const QString& firstCell);
+  // A row of two cells, added as the tables of the program add theirs: a row whose first
+  // cell is a blank, then both cells of the row added last.
+  void AddRow(const QString& cell0, const QString& cell1);
   int LastIndex() const { return topLevelItemCount() - 1; }
   int ListCount() const { return topLevelItemCount(); }
   QString Cell(int row, int column) const;

@@ -117,10 +117,7 @@ void Isochore::calculate_Action() {
       const bool inRange = T <= tmax + Globals::CelsiusOffset;
       if (inRange) {
         const double P = Globals::Setzmann_Pressure(T, V);
-        Platform::Listbox& list = List("ListBox1");
-        list.AddRow(QStringLiteral(" "));
-        list.SetCell(list.LastIndex(), 0, Str(T - Globals::CelsiusOffset));
-        list.SetCell(list.LastIndex(), 1, Str(P));
+        List("ListBox1").AddRow(Str(T - Globals::CelsiusOffset), Str(P));
       }
       Globals::CallBackgroundTask();
       if (!inRange) break;

@@ -26,10 +26,7 @@ WindowDesign Design(const char* className, const char* variableLine, Handler cal
 }
 
 void AppendRow(ImplicitWindow& window, double x, double f) {
-  window.List("ListBox1").AddRow(QStringLiteral(" "));
-  const int row = window.List("ListBox1").LastIndex();
-  window.List("ListBox1").SetCell(row, 0, Str(x));
-  window.List("ListBox1").SetCell(row, 1, Str(f));
+  window.List("ListBox1").AddRow(Str(x), Str(f));
   Globals::CallBackgroundTask();
 }
 
