@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <string_view>
+#include <vector>
 
 #include "app/ImplicitWindow.h"
 
@@ -16,3 +17,34 @@ double ReadTemperature(ImplicitWindow& window, std::string_view field, double if
 // The density hint of a molar volume in cm3/mol: "corresponding density = ... kg/m3", or
 // the idle "corresponding density" while no positive volume is known.
 QString DensityHintKgM3(double molarVolume);
+
+// The same in g/cm3, as the state-entry panel shows it.
+QString DensityHintGcm3(double molarVolume);
+
+// Writes the window's red `warning` label; the empty text takes a message away.
+void SetWarning(ImplicitWindow& window, const QString& text = QString());
+
+// The texts of the temperature unit label beside a temperature field.
+QString KelvinLabel();
+QString CelsiusLabel();
+
+// The rows of a TemperatureUnitPair whose `Kelvin` button (on) stands at (left, top), with
+// `Celsius` 21 pixels below; inside the group box `parent`, or on the window when null.
+ControlDesign KelvinRow(int left, int top, const char* parent, Handler handler);
+ControlDesign CelsiusRow(int left, int top, const char* parent, Handler handler);
+
+// The default button `calculate` at (left, top), and the red `warning` label.
+ControlDesign CalculateRow(int left, int top, Handler handler);
+ControlDesign WarningRow(int left, int top, int width = 270);
+// The small `Clear` button near a window's top right.
+ControlDesign ClearRow(int left, int top, Handler handler);
+
+// The start volume of a pressure inversion at (T, P) below the critical temperature: just
+// inside the liquid side of the saturated volumes above the vapour pressure, just outside
+// the vapour side at or below it, `offset` away from the saturated volume.
+double SaturationStartVolume(double T, double P, double offset);
+
+// A design table in creation order: the rows named by `order`, taken from `rows`, which
+// must hold each name exactly once and nothing else.
+std::vector<ControlDesign> InCreationOrder(const std::vector<std::string_view>& order,
+                                           const std::vector<ControlDesign>& rows);

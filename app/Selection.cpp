@@ -1,5 +1,15 @@
 #include "app/Selection.h"
 
+#include "calculators/derivatives/CPWindow.h"
+#include "calculators/derivatives/CVWindow.h"
+#include "calculators/derivatives/JouleWindow.h"
+#include "calculators/derivatives/SoundWindow.h"
+#include "calculators/energy/EnthalpyWindow.h"
+#include "calculators/energy/EntropyWindow.h"
+#include "calculators/energy/FugacityWindow.h"
+#include "calculators/energy/GibbsWindow.h"
+#include "calculators/energy/HelmholtzWindow.h"
+#include "calculators/energy/InternalEnergyWindow.h"
 #include "calculators/volumetric/PressuresWindow.h"
 #include "calculators/volumetric/TemperatureWindow.h"
 #include "calculators/volumetric/VolumeWindow.h"
@@ -24,10 +34,17 @@ const Row kRows[] = {
     {"MolarVolumes", [] { VolumeWindow().Show(); }},
     {"Pressures", [] { PressuresWindow().Show(); }},
     {"Temperatures", [] { TemperatureWindow().Show(); }},
-    {"Fugacities", nullptr},     {"Homogenisation", nullptr}, {"LiquidVapour", nullptr},
-    {"InternalEnergy", nullptr}, {"Enthalpy", nullptr},       {"Entropy", nullptr},
-    {"HelmholtzEnergy", nullptr}, {"GibbsEnergy", nullptr},   {"HeatCapacityV", nullptr},
-    {"HeatCapacityP", nullptr},  {"SpeedSound", nullptr},     {"JouleThomson", nullptr},
+    {"Fugacities", [] { FugacityWindow().Show(); }},
+    {"Homogenisation", nullptr}, {"LiquidVapour", nullptr},
+    {"InternalEnergy", [] { InternalEnergyWindow().Show(); }},
+    {"Enthalpy", [] { EnthalpyWindow().Show(); }},
+    {"Entropy", [] { EntropyWindow().Show(); }},
+    {"HelmholtzEnergy", [] { HelmholtzWindow().Show(); }},
+    {"GibbsEnergy", [] { GibbsWindow().Show(); }},
+    {"HeatCapacityV", [] { CVWindow().Show(); }},
+    {"HeatCapacityP", [] { CPWindow().Show(); }},
+    {"SpeedSound", [] { SoundWindow().Show(); }},
+    {"JouleThomson", [] { JouleWindow().Show(); }},
 };
 
 }  // namespace

@@ -7,10 +7,14 @@
 #include <QString>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <ostream>
 #include <string_view>
 
 #include "app/ImplicitWindow.h"
 #include "eos/Globals.h"
+
+// Texts in failure messages as the user would read them.
+inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
 
 // Helpers for tests that drive real windows offscreen, through the controls' names.
 namespace GuiTest {

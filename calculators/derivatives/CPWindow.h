@@ -1,0 +1,12 @@
+#pragma once
+
+#include "calculators/energy/PropertyCalculatorWindow.h"
+
+// Isobaric heat capacity of methane at the state fixed in the panel, in J/mol K or kJ/kg K.
+class CPWindow : public PropertyCalculatorWindow {
+ public:
+  CPWindow();
+  static const WindowDesign& Design();
+};
+
+inline class CPWindow& CPWindow() { return ImplicitWindow::Implicit<class CPWindow>(); }

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "calculators/energy/PropertyCalculatorWindow.h"
+
+// Joule-Thomson coefficient of methane at the state fixed in the panel, in K/MPa.
+class JouleWindow : public PropertyCalculatorWindow {
+ public:
+  JouleWindow();
+  static const WindowDesign& Design();
+};
+
+inline class JouleWindow& JouleWindow() { return ImplicitWindow::Implicit<class JouleWindow>(); }

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "calculators/energy/PropertyCalculatorWindow.h"
+
+// Speed of sound in methane at the state fixed in the panel, in m/s.
+class SoundWindow : public PropertyCalculatorWindow {
+ public:
+  SoundWindow();
+  static const WindowDesign& Design();
+};
+
+inline class SoundWindow& SoundWindow() { return ImplicitWindow::Implicit<class SoundWindow>(); }

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "calculators/energy/PropertyCalculatorWindow.h"
+
+// Entropy of methane at the state fixed in the panel, on the equation's own reference
+// and on the standard state of 25 ˚C and 1 bar, in J/mol K or kJ/kg K.
+class EntropyWindow : public PropertyCalculatorWindow {
+ public:
+  EntropyWindow();
+  static const WindowDesign& Design();
+};
+
+inline class EntropyWindow& EntropyWindow() { return ImplicitWindow::Implicit<class EntropyWindow>(); }
