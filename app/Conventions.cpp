@@ -57,6 +57,11 @@ ControlDesign CelsiusRow(int left, int top, const char* parent, Handler handler)
   return UnitRow("Celsius", "in \u02DAC", false, left, top + 21, parent, handler);
 }
 
+ControlDesign LabelRow(const char* name, int left, int top, int width, int height, const char* text,
+                       int textSize) {
+  return {ControlClass::StaticText, name, left, top, width, height, {{"Text", text}, {"TextSize", textSize}}};
+}
+
 ControlDesign CalculateRow(int left, int top, Handler handler) {
   return {ControlClass::PushButton, "calculate", left, top, 105, 30,
           {{"Caption", "calculate"}, {"TextSize", 18}, {"Default", true}}, handler};

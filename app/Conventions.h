@@ -33,6 +33,10 @@ QString CelsiusLabel();
 ControlDesign KelvinRow(int left, int top, const char* parent, Handler handler);
 ControlDesign CelsiusRow(int left, int top, const char* parent, Handler handler);
 
+// A label of the given text size; more properties can be added to its list.
+ControlDesign LabelRow(const char* name, int left, int top, int width, int height, const char* text,
+                       int textSize);
+
 // The default button `calculate` at (left, top), and the red `warning` label.
 ControlDesign CalculateRow(int left, int top, Handler handler);
 ControlDesign WarningRow(int left, int top, int width = 270);

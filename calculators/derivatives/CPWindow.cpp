@@ -3,9 +3,7 @@
 #include "app/Pictures.h"
 #include "eos/Globals.h"
 
-namespace {
-
-const PropertyWindowSpec kSpec{
+const PropertyWindowSpec CPWindow::kSpec{
     .frame = {
         .className = "CPWindow",
         .title = "Heat Capacity CH4 (constant pressure)",
@@ -27,12 +25,3 @@ const PropertyWindowSpec kSpec{
     .zeroIsFailure = false,
     .ownOrder = {"Result", "StaticText11", "Textfunc", "GroupBox3", "Jmol", "kJkg", "Canvas1"},
 };
-
-}  // namespace
-
-CPWindow::CPWindow() : PropertyCalculatorWindow(kSpec) {}
-
-const WindowDesign& CPWindow::Design() {
-  static const WindowDesign design = MakeDesign(kSpec);
-  return design;
-}

@@ -3,10 +3,9 @@
 #include "calculators/energy/PropertyCalculatorWindow.h"
 
 // Isobaric heat capacity of methane at the state fixed in the panel, in J/mol K or kJ/kg K.
-class CPWindow : public PropertyCalculatorWindow {
+class CPWindow : public PropertyWindowOf<CPWindow> {
  public:
-  CPWindow();
-  static const WindowDesign& Design();
+  static const PropertyWindowSpec kSpec;
 };
 
 inline class CPWindow& CPWindow() { return ImplicitWindow::Implicit<class CPWindow>(); }

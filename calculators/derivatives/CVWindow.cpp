@@ -3,9 +3,7 @@
 #include "app/Pictures.h"
 #include "eos/Globals.h"
 
-namespace {
-
-const PropertyWindowSpec kSpec{
+const PropertyWindowSpec CVWindow::kSpec{
     .frame = {
         .className = "CVWindow",
         .title = "Heat Capacity CH4 (constant volume)",
@@ -27,12 +25,3 @@ const PropertyWindowSpec kSpec{
     .zeroIsFailure = false,
     .ownOrder = {"Result", "StaticText11", "Textfunc", "GroupBox3", "Jmol", "kJkg", "Canvas1"},
 };
-
-}  // namespace
-
-CVWindow::CVWindow() : PropertyCalculatorWindow(kSpec) {}
-
-const WindowDesign& CVWindow::Design() {
-  static const WindowDesign design = MakeDesign(kSpec);
-  return design;
-}

@@ -3,10 +3,9 @@
 #include "calculators/energy/PropertyCalculatorWindow.h"
 
 // Isochoric heat capacity of methane at the state fixed in the panel, in J/mol K or kJ/kg K.
-class CVWindow : public PropertyCalculatorWindow {
+class CVWindow : public PropertyWindowOf<CVWindow> {
  public:
-  CVWindow();
-  static const WindowDesign& Design();
+  static const PropertyWindowSpec kSpec;
 };
 
 inline class CVWindow& CVWindow() { return ImplicitWindow::Implicit<class CVWindow>(); }

@@ -3,9 +3,7 @@
 #include "app/Pictures.h"
 #include "eos/Globals.h"
 
-namespace {
-
-const PropertyWindowSpec kSpec{
+const PropertyWindowSpec JouleWindow::kSpec{
     .frame = {
         .className = "JouleWindow",
         .title = "Joule-Thomson Coefficient CH4",
@@ -27,12 +25,3 @@ const PropertyWindowSpec kSpec{
     .zeroIsFailure = false,
     .ownOrder = {"Result", "StaticText11", "Textfunc", "Canvas1"},
 };
-
-}  // namespace
-
-JouleWindow::JouleWindow() : PropertyCalculatorWindow(kSpec) {}
-
-const WindowDesign& JouleWindow::Design() {
-  static const WindowDesign design = MakeDesign(kSpec);
-  return design;
-}

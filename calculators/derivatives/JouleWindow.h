@@ -3,10 +3,9 @@
 #include "calculators/energy/PropertyCalculatorWindow.h"
 
 // Joule-Thomson coefficient of methane at the state fixed in the panel, in K/MPa.
-class JouleWindow : public PropertyCalculatorWindow {
+class JouleWindow : public PropertyWindowOf<JouleWindow> {
  public:
-  JouleWindow();
-  static const WindowDesign& Design();
+  static const PropertyWindowSpec kSpec;
 };
 
 inline class JouleWindow& JouleWindow() { return ImplicitWindow::Implicit<class JouleWindow>(); }

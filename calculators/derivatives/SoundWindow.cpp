@@ -3,9 +3,7 @@
 #include "app/Pictures.h"
 #include "eos/Globals.h"
 
-namespace {
-
-const PropertyWindowSpec kSpec{
+const PropertyWindowSpec SoundWindow::kSpec{
     .frame = {
         .className = "SoundWindow",
         .title = "Speed of Sound CH4",
@@ -27,12 +25,3 @@ const PropertyWindowSpec kSpec{
     .zeroIsFailure = true,
     .ownOrder = {"Result", "StaticText11", "Textfunc", "Canvas1"},
 };
-
-}  // namespace
-
-SoundWindow::SoundWindow() : PropertyCalculatorWindow(kSpec) {}
-
-const WindowDesign& SoundWindow::Design() {
-  static const WindowDesign design = MakeDesign(kSpec);
-  return design;
-}

@@ -3,10 +3,9 @@
 #include "calculators/energy/PropertyCalculatorWindow.h"
 
 // Speed of sound in methane at the state fixed in the panel, in m/s.
-class SoundWindow : public PropertyCalculatorWindow {
+class SoundWindow : public PropertyWindowOf<SoundWindow> {
  public:
-  SoundWindow();
-  static const WindowDesign& Design();
+  static const PropertyWindowSpec kSpec;
 };
 
 inline class SoundWindow& SoundWindow() { return ImplicitWindow::Implicit<class SoundWindow>(); }

@@ -18,7 +18,9 @@ const StandardStateRows kStandard{
     .addTabulatedFirst = false,
 };
 
-const PropertyWindowSpec kSpec{
+}  // namespace
+
+const PropertyWindowSpec EnthalpyWindow::kSpec{
     .frame = {
         .className = "EnthalpyWindow",
         .title = "Enthalpy CH4",
@@ -41,12 +43,3 @@ const PropertyWindowSpec kSpec{
     .ownOrder = {"EnergyText", "Result", "StaticText11", "Textfunc", "Result1", "StaticText12",
                  "GroupBox3", "Jmol", "kJkg", "Canvas1", "StaticText15", "StaticText16"},
 };
-
-}  // namespace
-
-EnthalpyWindow::EnthalpyWindow() : PropertyCalculatorWindow(kSpec) {}
-
-const WindowDesign& EnthalpyWindow::Design() {
-  static const WindowDesign design = MakeDesign(kSpec);
-  return design;
-}

@@ -18,7 +18,9 @@ const StandardStateRows kStandard{
     .addTabulatedFirst = false,
 };
 
-const PropertyWindowSpec kSpec{
+}  // namespace
+
+const PropertyWindowSpec EntropyWindow::kSpec{
     .frame = {
         .className = "EntropyWindow",
         .title = "Entropy CH4",
@@ -41,12 +43,3 @@ const PropertyWindowSpec kSpec{
     .ownOrder = {"EnergyText", "Result", "StaticText11", "Textfunc", "Result1", "StaticText12",
                  "GroupBox3", "Jmol", "kJkg", "StaticText14", "Canvas1", "StaticText15"},
 };
-
-}  // namespace
-
-EntropyWindow::EntropyWindow() : PropertyCalculatorWindow(kSpec) {}
-
-const WindowDesign& EntropyWindow::Design() {
-  static const WindowDesign design = MakeDesign(kSpec);
-  return design;
-}

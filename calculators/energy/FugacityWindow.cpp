@@ -26,10 +26,6 @@ const StateWindowFrame kFrame{
     .line = 580,
 };
 
-ControlDesign ResultRow(const char* name, int left, int top, int width, const char* text) {
-  return {StaticText, name, left, top, width, 25, {{"Text", text}, {"TextSize", 16}}};
-}
-
 }  // namespace
 
 FugacityWindow::FugacityWindow() : StateEntryPanel({"FugacityResult", "CoefficientResult"}) {}
@@ -38,11 +34,11 @@ const WindowDesign& FugacityWindow::Design() {
   static const WindowDesign design = [] {
     const int L = kFrame.line;
     std::vector<ControlDesign> rows = FrameRows(kFrame, On(&FugacityWindow::calculate_Action));
-    rows.push_back(ResultRow("Fugacity", 30, L + 10, 180, "Fugacity"));
-    rows.push_back(ResultRow("Coefficient", 30, L + 40, 180, "Fugacity coefficient"));
-    rows.push_back(ResultRow("FugacityResult", 210, L + 10, 120, ""));
-    rows.push_back(ResultRow("CoefficientResult", 210, L + 40, 120, ""));
-    rows.push_back(ResultRow("StaticText10", 340, L + 10, 40, "MPa"));
+    rows.push_back(LabelRow("Fugacity", 30, L + 10, 180, 25, "Fugacity", 16));
+    rows.push_back(LabelRow("Coefficient", 30, L + 40, 180, 25, "Fugacity coefficient", 16));
+    rows.push_back(LabelRow("FugacityResult", 210, L + 10, 120, 25, "", 16));
+    rows.push_back(LabelRow("CoefficientResult", 210, L + 40, 120, 25, "", 16));
+    rows.push_back(LabelRow("StaticText10", 340, L + 10, 40, 25, "MPa", 16));
     return FrameDesign(
         kFrame,
         {"Clear", "Fugacity", "Coefficient", "FugacityResult", "CoefficientResult", "StaticText10",

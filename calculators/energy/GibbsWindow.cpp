@@ -18,7 +18,9 @@ const StandardStateRows kStandard{
     .addTabulatedFirst = false,
 };
 
-const PropertyWindowSpec kSpec{
+}  // namespace
+
+const PropertyWindowSpec GibbsWindow::kSpec{
     .frame = {
         .className = "GibbsWindow",
         .title = "Gibbs Energy CH4",
@@ -41,12 +43,3 @@ const PropertyWindowSpec kSpec{
     .ownOrder = {"EnergyText", "Result", "StaticText11", "Textfunc", "Result1", "StaticText12",
                  "GroupBox3", "Jmol", "kJkg", "StaticText14", "Canvas1", "StaticText15"},
 };
-
-}  // namespace
-
-GibbsWindow::GibbsWindow() : PropertyCalculatorWindow(kSpec) {}
-
-const WindowDesign& GibbsWindow::Design() {
-  static const WindowDesign design = MakeDesign(kSpec);
-  return design;
-}

@@ -4,10 +4,9 @@
 
 // Gibbs energy of methane at the state fixed in the panel, on the equation's own
 // reference and on the standard state of 25 ˚C and 1 bar, in J/mol or kJ/kg.
-class GibbsWindow : public PropertyCalculatorWindow {
+class GibbsWindow : public PropertyWindowOf<GibbsWindow> {
  public:
-  GibbsWindow();
-  static const WindowDesign& Design();
+  static const PropertyWindowSpec kSpec;
 };
 
 inline class GibbsWindow& GibbsWindow() { return ImplicitWindow::Implicit<class GibbsWindow>(); }

@@ -19,7 +19,9 @@ const StandardStateRows kStandard{
     .addTabulatedFirst = false,
 };
 
-const PropertyWindowSpec kSpec{
+}  // namespace
+
+const PropertyWindowSpec HelmholtzWindow::kSpec{
     .frame = {
         .className = "HelmholtzWindow",
         .title = "Helmholtz Energy CH4",
@@ -42,12 +44,3 @@ const PropertyWindowSpec kSpec{
     .ownOrder = {"EnergyText", "Result", "StaticText11", "Textfunc", "Result1", "StaticText12",
                  "GroupBox3", "Jmol", "kJkg", "StaticText14", "Canvas1", "StaticText15"},
 };
-
-}  // namespace
-
-HelmholtzWindow::HelmholtzWindow() : PropertyCalculatorWindow(kSpec) {}
-
-const WindowDesign& HelmholtzWindow::Design() {
-  static const WindowDesign design = MakeDesign(kSpec);
-  return design;
-}

@@ -18,7 +18,9 @@ const StandardStateRows kStandard{
     .addTabulatedFirst = true,
 };
 
-const PropertyWindowSpec kSpec{
+}  // namespace
+
+const PropertyWindowSpec InternalEnergyWindow::kSpec{
     .frame = {
         .className = "InternalEnergyWindow",
         .title = "Internal Energy CH4",
@@ -41,12 +43,3 @@ const PropertyWindowSpec kSpec{
     .ownOrder = {"EnergyText", "Result", "StaticText11", "Textfunc", "Result1", "StaticText12",
                  "GroupBox3", "Jmol", "kJkg", "StaticText13", "StaticText14", "Canvas1"},
 };
-
-}  // namespace
-
-InternalEnergyWindow::InternalEnergyWindow() : PropertyCalculatorWindow(kSpec) {}
-
-const WindowDesign& InternalEnergyWindow::Design() {
-  static const WindowDesign design = MakeDesign(kSpec);
-  return design;
-}

@@ -4,10 +4,9 @@
 
 // Internal energy of methane at the state fixed in the panel, on the equation's own
 // reference and on the standard state of 25 ˚C and 1 bar, in J/mol or kJ/kg.
-class InternalEnergyWindow : public PropertyCalculatorWindow {
+class InternalEnergyWindow : public PropertyWindowOf<InternalEnergyWindow> {
  public:
-  InternalEnergyWindow();
-  static const WindowDesign& Design();
+  static const PropertyWindowSpec kSpec;
 };
 
 inline class InternalEnergyWindow& InternalEnergyWindow() { return ImplicitWindow::Implicit<class InternalEnergyWindow>(); }

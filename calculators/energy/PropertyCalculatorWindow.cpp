@@ -22,12 +22,13 @@ const std::vector<std::string_view> kCommonOrder{
     "Density1",    "Celsius",    "Density2",      "warning",       "calculate"};
 
 ControlDesign Label16(const char* name, int left, int top, int width, const char* text) {
-  return {StaticText, name, left, top, width, 25, {{"Text", text}, {"TextSize", 16}}};
+  return LabelRow(name, left, top, width, 25, text, 16);
 }
 
 ControlDesign Note(const char* name, int left, int top, int width, int height, const char* text) {
-  return {StaticText, name, left, top, width, height,
-          {{"Text", text}, {"TextSize", 12}, {"Multiline", true}}};
+  ControlDesign row = LabelRow(name, left, top, width, height, text, 12);
+  row.props.emplace_back("Multiline", true);
+  return row;
 }
 
 ControlDesign UnitRadio(const char* name, int left, int top, int width, const char* unit, bool on,

@@ -64,3 +64,16 @@ class PropertyCalculatorWindow : public StateEntryPanel {
 
   const PropertyWindowSpec& spec_;
 };
+
+// A property window class of its own: W names its particulars in `W::kSpec`.
+template <class W>
+class PropertyWindowOf : public PropertyCalculatorWindow {
+ public:
+  static const WindowDesign& Design() {
+    static const WindowDesign design = MakeDesign(W::kSpec);
+    return design;
+  }
+
+ protected:
+  PropertyWindowOf() : PropertyCalculatorWindow(W::kSpec) {}
+};

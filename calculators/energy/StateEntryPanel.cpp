@@ -19,14 +19,14 @@ const QString kIdleDensity = QStringLiteral("corresponding density");
 double Finite(double x) { return std::isfinite(x) ? x : 0.0; }
 
 ControlDesign Text16(const char* name, int left, int top, int width, const char* text) {
-  return {StaticText, name, left, top, width, 25, {{"Text", text}, {"TextSize", 16}}};
+  return LabelRow(name, left, top, width, 25, text, 16);
 }
 
 ControlDesign Text12(const char* name, int left, int top, int width, int height, const char* text,
                      const char* parent = nullptr) {
-  Platform::PropertyList props{{"Text", text}, {"TextSize", 12}};
-  if (parent) props.emplace_back("InitialParent", parent);
-  return {StaticText, name, left, top, width, height, std::move(props)};
+  ControlDesign row = LabelRow(name, left, top, width, height, text, 12);
+  if (parent) row.props.emplace_back("InitialParent", parent);
+  return row;
 }
 
 }  // namespace
@@ -51,7 +51,7 @@ std::vector<ControlDesign> StateEntryPanel::FrameRows(const StateWindowFrame& f,
   const int r = place.top + place.lowerRows;  // rows from the hint box down
   const int L = f.line;
   return {
-      {StaticText, "Definition", 20, 20, f.definitionWidth, 25, {{"Text", f.definition}, {"TextSize", 16}}},
+      Text16("Definition", 20, 20, f.definitionWidth, f.definition),
       {Canvas, "Canvas1", f.canvasLeft, f.canvasTop, f.canvasWidth, f.canvasHeight,
        {{"UseFocusRing", f.canvasFocusRing}}, nullptr, f.picture},
       WarningRow(160, L - 40),
