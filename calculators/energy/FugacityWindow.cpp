@@ -7,7 +7,6 @@
 #include "app/platform/ValStr.h"
 #include "eos/Globals.h"
 
-using enum Platform::ControlClass;
 using Platform::Str;
 using Platform::Val;
 
