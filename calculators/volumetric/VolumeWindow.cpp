@@ -95,7 +95,7 @@ const WindowDesign& VolumeWindow::Design() {
           {StaticText, "DensityResult", 220, 520, 120, 25, {{"TextSize", 16}}},
           {StaticText, "StaticText5", 350, 520, 55, 25,
            {{"Text", "g/cm"}, {"TextSize", 16}}},
-          {StaticText, "StaticText6", 390, 519, 16, 20,
+          {StaticText, "StaticText6", 385, 516, 16, 20,
            {{"Text", "3"}, {"TextSize", 12}}},
           {Canvas, "Canvas1", 230, 20, 184, 50, {}, nullptr, pressure1},
       }};
