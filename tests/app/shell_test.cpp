@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -49,6 +50,14 @@ TEST_F(Shell, TheStartWindowAndItsMenusAreWhatTheirDesignsDescribe) {
   EXPECT_EQ(start.Label("StaticText13").Text(),
             QString::fromUtf8("-183.15 to +351.85 \u02DAC (90 to 625 K)\r maximum 1000 MPa"));
   GuiTest::Render(start, "start.png");
+  // The label under the logo gives the program's name; the logo draws the molecule alone, with
+  // no lettering (glyph outlines would be paths).
+  QFile logo(QStringLiteral(":/pictures/168"));
+  ASSERT_TRUE(logo.open(QIODevice::ReadOnly));
+  const QByteArray svg = logo.readAll();
+  EXPECT_TRUE(svg.contains("<circle"));
+  EXPECT_FALSE(svg.contains("<path"));
+  EXPECT_EQ(start.Label("StaticText3").Text(), "Quarn Zeq");
 
   // The File and Edit menus in their order, and the window shows the application's one
   // menu bar, not a copy.
