@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdio>
 
@@ -38,23 +39,20 @@ class AutomaticRootsInWindows : public ::testing::Test {
  protected:
   void TearDown() override { GuiTest::ResetProgram(); }
 
-  // Calculates with "automatic", or with "manual" from the start given.
   QString VolumeAt(const QString& T, const QString& P, const QString& manualStart = QString()) {
-    auto& w = VolumeWindow();
-    GuiTest::Type(w, "dataEntryT", T);
-    GuiTest::Type(w, "dataEntryP", P);
-    GuiTest::Type(w, "dataEntryV", manualStart);
-    GuiTest::Click(w, manualStart.isEmpty() ? "Choice0" : "Choice1");
-    GuiTest::Click(w, "calculate");
-    return w.Label("Result").Text() + w.Label("warning").Text();
+    return Answer(VolumeWindow(), {{{"dataEntryT", T}, {"dataEntryP", P}, {"dataEntryV", manualStart}}});
   }
   QString TemperatureAt(const QString& P, const QString& V, const QString& manualStart = QString()) {
-    auto& w = TemperatureWindow();
-    w.Show();
-    GuiTest::Type(w, "dataEntry", V);
-    GuiTest::Type(w, "dataEntry1", P);
-    GuiTest::Type(w, "dataEntryT", manualStart);
-    GuiTest::Click(w, manualStart.isEmpty() ? "Choice0" : "Choice1");
+    TemperatureWindow().Show();
+    return Answer(TemperatureWindow(), {{{"dataEntry", V}, {"dataEntry1", P}, {"dataEntryT", manualStart}}});
+  }
+
+ private:
+  // Types the two quantities and the manual start, in this order, then calculates with
+  // "automatic" where the start is empty and with "manual" from it otherwise.
+  static QString Answer(ImplicitWindow& w, const std::array<std::pair<const char*, QString>, 3>& typed) {
+    for (const auto& [field, text] : typed) GuiTest::Type(w, field, text);
+    GuiTest::Click(w, typed[2].second.isEmpty() ? "Choice0" : "Choice1");
     GuiTest::Click(w, "calculate");
     return w.Label("Result").Text() + w.Label("warning").Text();
   }
