@@ -84,7 +84,7 @@ TEST_F(Shell, ContinueOpensOneChooserAndReturnPressesIt) {
 TEST_F(Shell, TheChoosersFifteenButtonsExcludeEachOther) {
   auto& chooser = Selection();
   for (const char* row : kCalculatorRows) EXPECT_FALSE(chooser.Radio(row).Value()) << row;
-  for (const char* clicked : {"Pressures", "JouleThomson", "Homogenisation"}) {
+  for (const char* clicked : {"Pressures", "Homogenisation", "JouleThomson"}) {
     Click(chooser, clicked);
     for (const char* row : kCalculatorRows)
       EXPECT_EQ(chooser.Radio(row).Value(), std::string(row) == clicked) << row;
@@ -118,6 +118,24 @@ TEST_F(Shell, TheChooserOpensEachVolumetricCalculatorOnce) {
   EXPECT_EQ(ImplicitWindow::LiveWindows().size(), 4u);
   // The three share one cached formula picture.
   EXPECT_EQ(PictureReads(178), 1);
+}
+
+TEST_F(Shell, TheChooserOpensEachPhaseEquilibriumCalculatorOnce) {
+  const struct { const char *row, *window, *title; } rows[] = {
+      {"Homogenisation", "BubbleDewPoint", "Bubble-Dew point"},
+      {"LiquidVapour", "LiquidVapourEq", "Liquid Vapour Equilibrium"}};
+  auto& chooser = Selection();
+  for (const auto& r : rows) {
+    Click(chooser, r.row);
+    Click(chooser, "PushButton1");
+    ImplicitWindow* opened = ImplicitWindow::Live(r.window);
+    ASSERT_NE(opened, nullptr) << r.window;
+    EXPECT_TRUE(opened->isVisible()) << r.window;
+    EXPECT_EQ(opened->windowTitle(), r.title);
+    Click(chooser, "PushButton1");
+    EXPECT_EQ(ImplicitWindow::Live(r.window), opened);
+  }
+  EXPECT_EQ(ImplicitWindow::LiveWindows().size(), 3u);
 }
 
 TEST_F(Shell, AClosedWindowComesBackFreshAndControlsAreFoundByNameAndClass) {
