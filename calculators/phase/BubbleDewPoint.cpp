@@ -4,7 +4,7 @@
 #include "app/Pictures.h"
 #include "app/platform/ValStr.h"
 #include "calculators/phase/EqualitySearch.h"
-#include "calculators/phase/PhaseColumns.h"
+#include "calculators/phase/PhaseParts.h"
 #include "calculators/phase/Saturations.h"
 #include "eos/Globals.h"
 
@@ -104,17 +104,10 @@ const WindowDesign& BubbleDewPoint::Design() {
            {{"TextColor", Platform::Red}, {"TextSize", 12}, {"Multiline", true}}},
           {Line, "Line2", 40, 455, 480, 0, {{"X1", 40}, {"Y1", 455}, {"X2", 520}, {"Y2", 455}}},
           {Line, "Line3", 40, 560, 480, 0, {{"X1", 40}, {"Y1", 560}, {"X2", 520}, {"Y2", 560}}},
-          {GroupBox, "GroupBox7", 20, 85, 400, 66,
-           {{"Caption", "Select Method "}, {"TextSize", 16}, {"Italic", true}}},
-          {RadioButton, "Simple", 35, 115, 175, 25,
-           {{"Caption", "simple correlation*"}, {"TextSize", 16}, {"InitialParent", "GroupBox7"}},
-           On(&BubbleDewPoint::Simple_Action)},
-          {RadioButton, "equality", 245, 115, 160, 25,
-           {{"Caption", "fugacity equality"}, {"TextSize", 16}, {"InitialParent", "GroupBox7"}},
-           On(&BubbleDewPoint::equality_Action)},
-          {PushButton, "empiricals", 490, 105, 120, 20,
-           {{"Caption", "* empirical formula"}, {"TextSize", 10}},
-           On(&BubbleDewPoint::empiricals_Action)},
+          MethodGroup("GroupBox7", 85),
+          MethodRadio("Simple", "GroupBox7", 85, On(&BubbleDewPoint::Simple_Action)),
+          MethodRadio("equality", "GroupBox7", 85, On(&BubbleDewPoint::equality_Action)),
+          EmpiricalsButton(85, On(&BubbleDewPoint::empiricals_Action)),
       }};
   return design;
 }

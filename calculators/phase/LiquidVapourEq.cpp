@@ -3,7 +3,7 @@
 #include "app/Conventions.h"
 #include "app/platform/ValStr.h"
 #include "calculators/phase/EqualitySearch.h"
-#include "calculators/phase/PhaseColumns.h"
+#include "calculators/phase/PhaseParts.h"
 #include "calculators/phase/Saturations.h"
 #include "eos/Globals.h"
 
@@ -79,17 +79,10 @@ const WindowDesign& LiquidVapourEq::Design() {
           {Line, "Line3", 40, 480, 490, 0, {{"X1", 40}, {"Y1", 480}, {"X2", 530}, {"Y2", 480}}},
           {StaticText, "warning", 153, 365, 230, 30,
            {{"TextColor", Platform::Red}, {"TextSize", 12}, {"Multiline", true}}},
-          {GroupBox, "GroupBox2", 20, 87, 400, 66,
-           {{"Caption", "Select Method "}, {"TextSize", 16}, {"Italic", true}}},
-          {RadioButton, "Simple", 35, 117, 175, 25,
-           {{"Caption", "simple correlation*"}, {"TextSize", 16}, {"InitialParent", "GroupBox2"}},
-           On(&LiquidVapourEq::Simple_Action)},
-          {RadioButton, "equality", 245, 117, 160, 25,
-           {{"Caption", "fugacity equality"}, {"TextSize", 16}, {"InitialParent", "GroupBox2"}},
-           On(&LiquidVapourEq::equality_Action)},
-          {PushButton, "empiricals", 490, 107, 120, 20,
-           {{"Caption", "* empirical formula"}, {"TextSize", 10}},
-           On(&LiquidVapourEq::empiricals_Action)},
+          MethodGroup("GroupBox2", 87),
+          MethodRadio("Simple", "GroupBox2", 87, On(&LiquidVapourEq::Simple_Action)),
+          MethodRadio("equality", "GroupBox2", 87, On(&LiquidVapourEq::equality_Action)),
+          EmpiricalsButton(87, On(&LiquidVapourEq::empiricals_Action)),
           {StaticText, "Text12", 250, 20, 285, 60,
            {{"Text", CurveLimitsText()}, {"TextSize", 12}, {"Multiline", true}}},
       }};
