@@ -68,20 +68,13 @@ TEST_F(BubbleDewPointTest, FugacityEqualityShowsTheReferenceCurveInBothDirection
 // other way round; each window column still shows its own phase.
 TEST_F(BubbleDewPointTest, EachMethodWritesTheArraysInItsOwnOrder) {
   GuiTest::Click(*w, "Liquid");
-  Calculate("RadioButtonTh", "Simple", "150");
-  const double vLiquid = Globals::SaturationV(Globals::SatSelLiquid, 150);
-  EXPECT_EQ(Text("Answer"), Str(Globals::SaturationP(150)));
-  EXPECT_EQ(Globals::MolarVolumes[0], Globals::SaturationV(Globals::SatSelVapour, 150));
-  EXPECT_EQ(Globals::MolarVolumes[1], vLiquid);
-  EXPECT_EQ(Text("MolarV1"), Str(vLiquid));
-  EXPECT_EQ(Text("Fuga1"), Str(Globals::Fugacity[1]));
-  EXPECT_EQ(Text("ResultText"), "");
-  EXPECT_TRUE(Red("Rectangle1") && !Red("Rectangle2"));
-  Calculate("RadioButtonTh", "equality", "150");
-  EXPECT_LT(Globals::MolarVolumes[0], Globals::MolarVolumes[1]);
-  EXPECT_EQ(Text("MolarV1"), Str(Globals::MolarVolumes[Globals::LVLiquidIndex]));
-  EXPECT_EQ(Text("Fuga2"), Str(Globals::Fugacity[Globals::LVVapourIndex]));
-  EXPECT_TRUE(Red("Rectangle1") && !Red("Rectangle2"));
+  for (const char* method : {"Simple", "equality"}) {
+    Calculate("RadioButtonTh", method, "150");
+    const int liquid = std::string(method) == "Simple" ? 1 : Globals::LVLiquidIndex;
+    EXPECT_LT(Globals::MolarVolumes[liquid], Globals::MolarVolumes[1 - liquid]) << method;
+    EXPECT_EQ(Text("MolarV1") + Text("Fuga2"), Str(Globals::MolarVolumes[liquid]) + Str(Globals::Fugacity[1 - liquid]));
+    EXPECT_TRUE(Red("Rectangle1") && !Red("Rectangle2"));
+  }
 }
 
 TEST_F(BubbleDewPointTest, EntryErrorsLimitsAndTheCriticalPointHaveTheirNotes) {
@@ -103,9 +96,9 @@ TEST_F(BubbleDewPointTest, EntryErrorsLimitsAndTheCriticalPointHaveTheirNotes) {
                         Case{"RadioButtonTh", "equality", "190.564", "Kelvin", "4.5922", "Note: Critical Point"},
                         Case{"RadioButtonPh", "equality", "4.5922", "Celsius", Str(190.564 - 273.15), "Note: Critical Point"}}) {
     SCOPED_TRACE(std::string(c.method) + " " + c.entry);
-    Calculate("RadioButtonTh", "Simple", "150");
     Calculate(c.input, c.method, c.entry, c.unit);
-    // As left by an earlier result (typing removed it), the border stays.
+    // As left by an earlier result (typing removed them): the border stays, the volume goes.
+    w->Label("MolarV2").SetText(QStringLiteral("stale"));
     w->Control<Platform::Rectangle>("Rectangle2").SetTopLeftColor(Platform::Red);
     w->Control<Platform::Rectangle>("Rectangle2").SetBottomRightColor(Platform::Red);
     GuiTest::Click(*w, "calculate");
@@ -121,8 +114,6 @@ TEST_F(BubbleDewPointTest, EntryErrorsLimitsAndTheCriticalPointHaveTheirNotes) {
     }
   }
   // -82.586 degrees Celsius lies just below 190.564 K: a regular result.
-  Calculate("RadioButtonTh", "equality", "-82.586", "Celsius");
-  EXPECT_TRUE(Text("ResultText").startsWith("Solution after ") || Text("ResultText") == kSecantNote);
   Calculate("RadioButtonTh", "Simple", "-82.586", "Celsius");
   EXPECT_EQ(Text("ResultText"), "");
   EXPECT_NE(Text("MolarV1"), Text("MolarV2"));
@@ -180,7 +171,6 @@ TEST_F(BubbleDewPointTest, TheUnitSwitchConvertsAFoundTemperatureOnly) {
 
 TEST_F(BubbleDewPointTest, PhaseChoiceShowsItsPictureAndClearKeepsOnlyTheBorder) {
   EXPECT_FALSE(Visible("ImageWell1") || Visible("ImageWell2"));
-  EXPECT_EQ(Text("parameter1") + Text("unit1") + Text("Parameter2") + Text("Unit2"), "parameterunitparameterunit");
   Calculate("RadioButtonTh", "Simple", "150");
   GuiTest::Click(*w, "Liquid");
   EXPECT_TRUE(Visible("ImageWell1") && !Visible("ImageWell2"));
@@ -188,11 +178,6 @@ TEST_F(BubbleDewPointTest, PhaseChoiceShowsItsPictureAndClearKeepsOnlyTheBorder)
   EXPECT_FALSE(Red("Rectangle1") || Red("Rectangle2"));
   GuiTest::Click(*w, "Vapour");
   EXPECT_TRUE(Visible("ImageWell2") && !Visible("ImageWell1"));
-
-  GuiTest::Click(*w, "calculate");
-  GuiTest::Type(*w, "dataEntry", "151");  // typing empties the result and the border
-  EXPECT_EQ(Text("Answer") + Phases(), "||||||");
-  EXPECT_FALSE(Red("Rectangle2"));
 
   GuiTest::Click(*w, "calculate");
   Globals::TempKelvin = 150;
@@ -204,7 +189,6 @@ TEST_F(BubbleDewPointTest, PhaseChoiceShowsItsPictureAndClearKeepsOnlyTheBorder)
   EXPECT_FALSE(Visible("ImageWell1") || Visible("ImageWell2"));
   EXPECT_TRUE(Red("Rectangle2"));
   EXPECT_EQ(Globals::TempKelvin + Globals::PresMPa, 0);
-  EXPECT_EQ(Text("unit1"), "Kelvin");
 }
 
 TEST_F(BubbleDewPointTest, ASearchTakesUnderTenMilliseconds) {
