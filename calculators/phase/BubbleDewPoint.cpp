@@ -26,7 +26,6 @@ ControlDesign ResultFrame(const char* name, int left) {
 
 const char* const kPhaseLabels[] = {"MolarV1", "MolarV2", "Dens1", "Dens2", "Fuga1", "Fuga2"};
 
-const QString kDegree = QStringLiteral("\u02DA");
 
 }  // namespace
 
@@ -116,12 +115,14 @@ const WindowDesign& BubbleDewPoint::Design() {
 
 void BubbleDewPoint::RadioButtonTh_Action() {
   if (Radio("RadioButtonTh").Value())
-    ChooseInput(QStringLiteral("Temperature"), TemperatureUnit(), QStringLiteral("Homogenization Pressure"), QStringLiteral("MPa"));
+    ChooseInput(QStringLiteral("Temperature"), TemperatureUnit(), QStringLiteral("Homogenization Pressure"),
+                QStringLiteral("MPa"));
 }
 
 void BubbleDewPoint::RadioButtonPh_Action() {
   if (Radio("RadioButtonPh").Value())
-    ChooseInput(QStringLiteral("Pressure"), QStringLiteral("MPa"), QStringLiteral("Homogenization Temperature"), TemperatureUnit());
+    ChooseInput(QStringLiteral("Pressure"), QStringLiteral("MPa"), QStringLiteral("Homogenization Temperature"),
+                TemperatureUnit());
 }
 
 // A result belongs to the input it was computed from: the other input empties it, so a
@@ -155,7 +156,7 @@ void BubbleDewPoint::Kelvin_Action() {
 }
 
 void BubbleDewPoint::Celsius_Action() {
-  if (Radio("Celsius").Value()) SwitchUnit(kDegree + QStringLiteral("Celsius"), -Globals::CelsiusOffset);
+  if (Radio("Celsius").Value()) SwitchUnit(QStringLiteral("\u02DACelsius"), -Globals::CelsiusOffset);
 }
 
 // A typed temperature is dropped with its results; a temperature found is converted from
@@ -231,7 +232,8 @@ void BubbleDewPoint::CalculateSimple() {
     Fugacity[SatSelVapour] = Setzmann_Fugacity(e.T, e.P, MolarVolumes[SatSelVapour]);
     MolarVolumes[SatSelLiquid] = SaturationV(SatSelLiquid, e.T);
     Fugacity[SatSelLiquid] = Setzmann_Fugacity(e.T, e.P, MolarVolumes[SatSelLiquid]);
-    ShowPhases(MolarVolumes[SatSelLiquid], MolarVolumes[SatSelVapour], Fugacity[SatSelLiquid], Fugacity[SatSelVapour]);
+    ShowPhases(MolarVolumes[SatSelLiquid], MolarVolumes[SatSelVapour], Fugacity[SatSelLiquid],
+               Fugacity[SatSelVapour]);
     MarkPhase();
   } else if (e.T == CritTempKelvin) {
     ShowCriticalPoint(e.T, e.P);
@@ -254,21 +256,25 @@ void BubbleDewPoint::CalculateEquality() {
     return ShowCriticalPoint(CritTempKelvin, WinCritPresMPa);
   }
   using PhaseEquality::Sought;
-  const Sought sought = e.input == Input::None ? Sought::Nothing : byT ? Sought::Pressure : Sought::Temperature;
+  const Sought sought = e.input == Input::None ? Sought::Nothing
+                        : byT                   ? Sought::Pressure
+                                                : Sought::Temperature;
   const PhaseEquality::Outcome found = PhaseEquality::Search(sought, given, PhaseEquality::FullSteps);
   if (!found.found) return ShowNoSolution(QStringLiteral("Note: no solution for the sectant method"));
   Label("Answer").SetText(byT ? Str(found.value) : TemperatureText(found.value));
-  ShowPhases(MolarVolumes[LVLiquidIndex], MolarVolumes[LVVapourIndex], Fugacity[LVLiquidIndex], Fugacity[LVVapourIndex]);
-  Label("ResultText").SetText(QStringLiteral("Solution after ") + Str(found.iteration) +
-                              QStringLiteral(" iterations, phase within red rectangle illustrate homogenization conditions, "
-                                             "whereas the other phase is coexistent and disappears at the moment of homogenization"));
+  ShowPhases(MolarVolumes[LVLiquidIndex], MolarVolumes[LVVapourIndex], Fugacity[LVLiquidIndex],
+             Fugacity[LVVapourIndex]);
+  Label("ResultText").SetText(
+      QStringLiteral("Solution after ") + Str(found.iteration) +
+      QStringLiteral(" iterations, phase within red rectangle illustrate homogenization conditions, whereas the "
+                     "other phase is coexistent and disappears at the moment of homogenization"));
   MarkPhase();
 }
 
 // ---------------------------------------------------------------- display
 
 QString BubbleDewPoint::TemperatureUnit() {
-  return Radio("Celsius").Value() ? kDegree + QStringLiteral("Celsius") : QStringLiteral("Kelvin");
+  return Radio("Celsius").Value() ? QStringLiteral("\u02DACelsius") : QStringLiteral("Kelvin");
 }
 
 QString BubbleDewPoint::TemperatureText(double kelvin) {

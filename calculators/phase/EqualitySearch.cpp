@@ -19,9 +19,16 @@ struct Problem {
   Sought sought;
   double given;
 
-  double Temperature(double x) const { return sought == Sought::Temperature ? x : sought == Sought::Pressure ? given : 0; }
-  double Pressure(double x) const { return sought == Sought::Pressure ? x : sought == Sought::Temperature ? given : 0; }
-  double Critical() const { return sought == Sought::Pressure ? Globals::WinCritPresMPa : Globals::CritTempKelvin; }
+  // The state at which an estimate x is evaluated; with nothing sought, T = P = 0.
+  double Temperature(double x) const {
+    return sought == Sought::Temperature ? x : sought == Sought::Pressure ? given : 0;
+  }
+  double Pressure(double x) const {
+    return sought == Sought::Pressure ? x : sought == Sought::Temperature ? given : 0;
+  }
+  double Critical() const {
+    return sought == Sought::Pressure ? Globals::WinCritPresMPa : Globals::CritTempKelvin;
+  }
 };
 
 }  // namespace
@@ -47,7 +54,8 @@ Outcome Search(Sought sought, double given, Stepping stepping) {
     fPrev = f;
     x += step;
     double at = x;
-    if (stepping.stepBackAboveCritical && sought != Sought::Nothing && x > problem.Critical()) at = x - step / 2;
+    if (stepping.stepBackAboveCritical && sought != Sought::Nothing && x > problem.Critical())
+      at = x - step / 2;
     const double P = problem.Pressure(at);
     const bool bothPhases = Evaluate(problem.Temperature(at), P, f);
     Globals::CallBackgroundTask();

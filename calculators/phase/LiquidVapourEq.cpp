@@ -144,7 +144,8 @@ void LiquidVapourEq::calculate_Action() {
   const double Th = Platform::IsNumber(shownTh) ? Val(shownTh) + Globals::CelsiusOffset : 0;
   const double T = ReadTemperature(*this, "DataEntryT", 0);
   if (!(T < Th && T > Globals::TripleTempKelvin && V > 0)) {
-    Label("warning").SetText(QStringLiteral("warning: put a number for molar volume and temperature (below Th)"));
+    Label("warning").SetText(
+        QStringLiteral("warning: put a number for molar volume and temperature (below Th)"));
     for (const char* name : {"Answer", "frac1", "frac2", "MolarV1", "MolarV2", "Dens1", "Dens2"})
       Label(name).SetText({});
     return;
@@ -163,7 +164,8 @@ void LiquidVapourEq::CalculateSimple(double V, double T) {
 }
 
 void LiquidVapourEq::CalculateEquality(double V, double T) {
-  const PhaseEquality::Outcome found = PhaseEquality::Search(PhaseEquality::Sought::Pressure, T, PhaseEquality::HalfSteps);
+  using namespace PhaseEquality;
+  const Outcome found = Search(Sought::Pressure, T, HalfSteps);
   if (!found.found) {
     // No other calculation's numbers beside "no solution".
     ShowAnswer(QStringLiteral("no solution"), Platform::Red);

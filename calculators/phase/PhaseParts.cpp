@@ -14,7 +14,8 @@ std::string CurveLimitsText() {
 }
 
 ControlDesign MethodGroup(const char* group, int top) {
-  return {GroupBox, group, 20, top, 400, 66, {{"Caption", "Select Method "}, {"TextSize", 16}, {"Italic", true}}};
+  return {GroupBox, group, 20, top, 400, 66,
+          {{"Caption", "Select Method "}, {"TextSize", 16}, {"Italic", true}}};
 }
 
 ControlDesign MethodRadio(const char* name, const char* group, int top, Handler handler) {
@@ -26,7 +27,8 @@ ControlDesign MethodRadio(const char* name, const char* group, int top, Handler 
 }
 
 ControlDesign EmpiricalsButton(int top, Handler handler) {
-  return {PushButton, "empiricals", 490, top + 20, 120, 20, {{"Caption", "* empirical formula"}, {"TextSize", 10}}, handler};
+  return {PushButton, "empiricals", 490, top + 20, 120, 20,
+          {{"Caption", "* empirical formula"}, {"TextSize", 10}}, handler};
 }
 
 void ShowPhaseVolumes(ImplicitWindow& window, double vLiquid, double vVapour, const QString& noDensity) {
