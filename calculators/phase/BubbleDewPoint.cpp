@@ -26,7 +26,6 @@ ControlDesign ResultFrame(const char* name, int left) {
 
 const char* const kPhaseLabels[] = {"MolarV1", "MolarV2", "Dens1", "Dens2", "Fuga1", "Fuga2"};
 
-
 }  // namespace
 
 const WindowDesign& BubbleDewPoint::Design() {
