@@ -1,5 +1,7 @@
 #include "app/Selection.h"
 
+#include "calculators/phase/BubbleDewPoint.h"
+#include "calculators/phase/LiquidVapourEq.h"
 #include "calculators/volumetric/PressuresWindow.h"
 #include "calculators/volumetric/TemperatureWindow.h"
 #include "calculators/volumetric/VolumeWindow.h"
@@ -24,7 +26,9 @@ const Row kRows[] = {
     {"MolarVolumes", [] { VolumeWindow().Show(); }},
     {"Pressures", [] { PressuresWindow().Show(); }},
     {"Temperatures", [] { TemperatureWindow().Show(); }},
-    {"Fugacities", nullptr},     {"Homogenisation", nullptr}, {"LiquidVapour", nullptr},
+    {"Fugacities", nullptr},
+    {"Homogenisation", [] { BubbleDewPoint().Show(); }},
+    {"LiquidVapour", [] { LiquidVapourEq().Show(); }},
     {"InternalEnergy", nullptr}, {"Enthalpy", nullptr},       {"Entropy", nullptr},
     {"HelmholtzEnergy", nullptr}, {"GibbsEnergy", nullptr},   {"HeatCapacityV", nullptr},
     {"HeatCapacityP", nullptr},  {"SpeedSound", nullptr},     {"JouleThomson", nullptr},
