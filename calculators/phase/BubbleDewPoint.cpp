@@ -90,7 +90,7 @@ const WindowDesign& BubbleDewPoint::Design() {
           {StaticText, "StaticText5", 450, 460, 75, 25, {{"Text", "cm /mol"}, {"TextSize", 16}}},
           {StaticText, "StaticText6", 472, 459, 16, 20, {{"Text", "3"}, {"TextSize", 12}}},
           {StaticText, "StaticText7", 450, 495, 55, 25, {{"Text", "g/cm"}, {"TextSize", 16}}},
-          {StaticText, "StaticText8", 490, 494, 16, 20, {{"Text", "3"}, {"TextSize", 12}}},
+          {StaticText, "StaticText8", 485, 491, 16, 20, {{"Text", "3"}, {"TextSize", 12}}},
           {StaticText, "StaticText9", 450, 530, 40, 25, {{"Text", "MPa"}, {"TextSize", 16}}},
           {StaticText, "Text1", 20, 20, 220, 25,
            {{"Text", "Limits liquid-vapour curve"}, {"TextSize", 16}, {"Multiline", true}}},

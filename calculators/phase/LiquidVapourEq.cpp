@@ -47,7 +47,7 @@ const WindowDesign& LiquidVapourEq::Design() {
           Label16("StaticText5", 461, 515, 75, "cm /mol"),
           {StaticText, "StaticText6", 483, 513, 16, 20, {{"Text", "3"}, {"TextSize", 12}}},
           Label16("StaticText7", 461, 545, 55, "g/cm"),
-          {StaticText, "StaticText8", 501, 543, 16, 20, {{"Text", "3"}, {"TextSize", 12}}},
+          {StaticText, "StaticText8", 496, 541, 16, 20, {{"Text", "3"}, {"TextSize", 12}}},
           {PushButton, "Clear", 555, 20, 50, 20, {{"Caption", "clear"}, {"TextSize", 10}},
            On(&LiquidVapourEq::Clear_Action)},
           {PushButton, "calculate", 30, 365, 100, 30,

@@ -1,5 +1,7 @@
 #include <QFontMetrics>
 
+#include "calculators/phase/BubbleDewPoint.h"
+#include "calculators/phase/LiquidVapourEq.h"
 #include "calculators/volumetric/Isochore.h"
 #include "calculators/volumetric/VolumeWindow.h"
 #include "tests/support/GuiTest.h"
@@ -24,7 +26,7 @@ void ExpectRaisedThree(ImplicitWindow& window, const char* unit, const char* thr
   EXPECT_GE(raised, 3) << window.ClassName() << " " << unit;
 }
 
-TEST(UnitLabels, TheRaisedThreeOfEachVolumeAndDensityUnitSitsOnTheEndOfItsUnit) {
+TEST(UnitLabels, TheRaisedThreeOfEveryVolumeAndDensityUnitSitsOnTheEndOfItsUnit) {
   auto& volume = VolumeWindow();
   ExpectRaisedThree(volume, "StaticText1", "StaticText2");
   ExpectRaisedThree(volume, "StaticText3", "StaticText4");
@@ -32,6 +34,11 @@ TEST(UnitLabels, TheRaisedThreeOfEachVolumeAndDensityUnitSitsOnTheEndOfItsUnit) 
   auto& isochore = Isochore();
   ExpectRaisedThree(isochore, "StaticText3", "StaticText4");
   ExpectRaisedThree(isochore, "StaticText9", "StaticText10");
+  for (ImplicitWindow* phase : std::initializer_list<ImplicitWindow*>{&BubbleDewPoint(), &LiquidVapourEq()}) {
+    ExpectRaisedThree(*phase, "StaticText5", "StaticText6");
+    ExpectRaisedThree(*phase, "StaticText7", "StaticText8");
+  }
+  ExpectRaisedThree(LiquidVapourEq(), "StaticText1", "StaticText11");
   GuiTest::Render(volume, "VolumeWindow-units.png");
   GuiTest::Render(isochore, "Isochore-units.png");
   GuiTest::ResetProgram();
