@@ -100,11 +100,13 @@ void ImplicitWindow::Layout(const PropertyList& given) {
   setWindowFlags(flags);
 
   const QSize size(p.Int("Width"), p.Int("Height"));
-  if (p.Bool("Resizeable")) {
+  const bool resizeable = p.Bool("Resizeable");
+  if (resizeable) {
+    // The window keeps its content area within the design's limits; the menu bar, if any,
+    // comes on top of them.
     content_->setMinimumSize(p.Int("MinWidth"), p.Int("MinHeight"));
     content_->setMaximumSize(p.Int("MaxWidth"), p.Int("MaxHeight"));
-    content_->resize(size);
-    layout_->setSizeConstraint(QLayout::SetDefaultConstraint);
+    layout_->setSizeConstraint(QLayout::SetMinAndMaxSize);
   } else {
     content_->setFixedSize(size);
     layout_->setSizeConstraint(QLayout::SetFixedSize);
@@ -116,6 +118,11 @@ void ImplicitWindow::Layout(const PropertyList& given) {
     content_->setAutoFillBackground(true);
   }
   adjustSize();
+  if (resizeable) {
+    // It opens at the design's size, not at its smallest.
+    layout_->activate();
+    resize(size + (minimumSize() - content_->minimumSize()));
+  }
   if (p.Int("Placement") == 2) {
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     move(screen.center() - QPoint(size.width() / 2, size.height() / 2));

@@ -10,6 +10,8 @@
 #include "calculators/energy/GibbsWindow.h"
 #include "calculators/energy/HelmholtzWindow.h"
 #include "calculators/energy/InternalEnergyWindow.h"
+#include "calculators/phase/BubbleDewPoint.h"
+#include "calculators/phase/LiquidVapourEq.h"
 #include "calculators/volumetric/PressuresWindow.h"
 #include "calculators/volumetric/TemperatureWindow.h"
 #include "calculators/volumetric/VolumeWindow.h"
@@ -23,8 +25,7 @@ ControlDesign Choice(const char* name, int top, const char* caption) {
           {{"Caption", caption}, {"TextSize", 14}}};
 }
 
-// The calculator that each radio button opens, in the order "continue" tests them. A row
-// whose calculator is not part of the program yet opens nothing.
+// The calculator that each radio button opens, in the order "continue" tests them.
 struct Row {
   const char* radio;
   void (*open)();
@@ -35,7 +36,8 @@ const Row kRows[] = {
     {"Pressures", [] { PressuresWindow().Show(); }},
     {"Temperatures", [] { TemperatureWindow().Show(); }},
     {"Fugacities", [] { FugacityWindow().Show(); }},
-    {"Homogenisation", nullptr}, {"LiquidVapour", nullptr},
+    {"Homogenisation", [] { BubbleDewPoint().Show(); }},
+    {"LiquidVapour", [] { LiquidVapourEq().Show(); }},
     {"InternalEnergy", [] { InternalEnergyWindow().Show(); }},
     {"Enthalpy", [] { EnthalpyWindow().Show(); }},
     {"Entropy", [] { EntropyWindow().Show(); }},
@@ -80,5 +82,5 @@ const WindowDesign& Selection::Design() {
 
 void Selection::PushButton1_Action() {
   for (const Row& row : kRows)
-    if (Radio(row.radio).Value() && row.open) row.open();
+    if (Radio(row.radio).Value()) row.open();
 }

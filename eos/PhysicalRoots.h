@@ -10,7 +10,7 @@ namespace Globals {
 
 // A stable single-phase fluid state within the equation's range: V at or above MinMolarVol, T at
 // or above TripleTempKelvin, pressure falling with molar volume at T, and, below the critical
-// temperature, V outside the saturated volumes of the auxiliary equations.
+// temperature, outside the two-phase region between the saturated volumes.
 bool IsPhysicalState(double T, double V);
 
 // The molar volume at (T, P) from V0 first, then from starts on the dense and on the gas side:

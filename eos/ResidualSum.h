@@ -133,16 +133,15 @@ inline void FillPowers(double (&table)[N], double x) {
   }(std::make_index_sequence<N - 2>{});
 }
 
-// tau^t for a whole or half-integer t known at compile time.
-template <double t>
+// tau^t for a whole or half-integer t, given as 2t so that it can be a template argument.
+template <int TwiceT>
 inline double TauPower(const Powers& p) {
-  constexpr int twice = static_cast<int>(2 * t);
-  if constexpr (twice % 2 == 0) {
-    return p.tau[twice / 2];
-  } else if constexpr (twice < 0) {
+  if constexpr (TwiceT % 2 == 0) {
+    return p.tau[TwiceT / 2];
+  } else if constexpr (TwiceT < 0) {
     return p.sqrtTau / p.tau[1];   // tau^-0.5
   } else {
-    return p.tau[(twice - 1) / 2] * p.sqrtTau;
+    return p.tau[(TwiceT - 1) / 2] * p.sqrtTau;
   }
 }
 
@@ -162,10 +161,13 @@ struct GroupSums {
   double s0 = 0, sd = 0, sdd = 0, st = 0, stt = 0, sdt = 0;
 };
 
-template <unsigned Parts, double n, double d, double t>
+// One term of a table, named by its index so that its coefficient and exponents are constants
+// (doubles as template arguments would shut out Clang).
+template <unsigned Parts, const auto& Table, std::size_t I>
 inline void AddTerm(GroupSums& g, const Powers& p) {
   using need = Needs<Parts>;
-  const double v = n * p.delta[static_cast<int>(d)] * TauPower<t>(p);
+  constexpr double n = Table[I].n, d = Table[I].d, t = Table[I].t;
+  const double v = n * p.delta[static_cast<int>(d)] * TauPower<static_cast<int>(2 * t)>(p);
   g.s0 += v;
   // Weights that are 0 or 1 at compile time cost nothing.
   if constexpr (need::sd && d == 1) g.sd += v;
@@ -180,7 +182,7 @@ inline void AddTerm(GroupSums& g, const Powers& p) {
 
 template <unsigned Parts, const auto& Table, int Group, std::size_t I>
 inline void AddIfInGroup(GroupSums& g, const Powers& p) {
-  if constexpr (GroupOf(Table[I], I) == Group) AddTerm<Parts, Table[I].n, Table[I].d, Table[I].t>(g, p);
+  if constexpr (GroupOf(Table[I], I) == Group) AddTerm<Parts, Table, I>(g, p);
 }
 
 template <unsigned Parts, const auto& Table, int Group>

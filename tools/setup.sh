@@ -2,9 +2,10 @@
 PACKAGES=(g++ cmake ninja-build pkg-config googletest libgtest-dev libgmock-dev libbenchmark-dev
           qt6-base-dev qt6-svg-dev libgl-dev fonts-dejavu-core fonts-liberation2 fonts-urw-base35)
 
+# Installs what is missing of PACKAGES and of the packages named.
 ensure_packages() {
   local missing=()
-  for p in "${PACKAGES[@]}"; do
+  for p in "${PACKAGES[@]}" "$@"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
   done
   if [ ${#missing[@]} -gt 0 ]; then
@@ -15,7 +16,15 @@ ensure_packages() {
   fi
 }
 
+# Configures a Release build in folder $1 with the CMake arguments that follow.
+configure() {
+  local dir=$1
+  shift
+  cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null
+}
+
+# The build in build/ with the default compiler: everything, or the one target named.
 configure_and_build() {
-  cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+  configure build
   cmake --build build ${1:+--target "$1"} -j "$(nproc)"
 }

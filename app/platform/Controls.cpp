@@ -249,6 +249,16 @@ void Rectangle::ApplyProperties(const PropertyMap& p) {
   borderWidth_ = p.Int("BorderWidth");
 }
 
+void Rectangle::SetTopLeftColor(Platform::Colour c) {
+  topLeft_ = c;
+  update();
+}
+
+void Rectangle::SetBottomRightColor(Platform::Colour c) {
+  bottomRight_ = c;
+  update();
+}
+
 void Rectangle::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.fillRect(rect(), ToQColor(fill_));

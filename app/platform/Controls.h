@@ -144,6 +144,12 @@ class Rectangle : public QWidget, public Control {
   ControlClass Class() const override { return ControlClass::Rectangle; }
   void ApplyProperties(const PropertyMap& p) override;
 
+  // The border is drawn in two colours: the top and left edges, the bottom and right ones.
+  Platform::Colour TopLeftColor() const { return topLeft_; }
+  void SetTopLeftColor(Platform::Colour c);
+  Platform::Colour BottomRightColor() const { return bottomRight_; }
+  void SetBottomRightColor(Platform::Colour c);
+
  protected:
   void paintEvent(QPaintEvent*) override;
 

@@ -61,7 +61,7 @@ const WindowDesign& Isochore::Design() {
            {{"Text", "\u02DAC"}, {"TextSize", 12}, {"Multiline", true}}},
           {StaticText, "MolarVolume1", 20, 50, 100, 20, {{"Text", "Density"}, {"TextSize", 14}}},
           {StaticText, "StaticText9", 220, 50, 65, 20, {{"Text", "g/cm"}, {"TextSize", 14}}},
-          {StaticText, "StaticText10", 257, 46, 16, 20, {{"Text", "3"}, {"TextSize", 11}}},
+          {StaticText, "StaticText10", 251, 46, 16, 20, {{"Text", "3"}, {"TextSize", 11}}},
           {StaticText, "ResultV1", 135, 50, 70, 20, {}},
           {Rectangle, "Rectangle1", 20, 440, 260, 50, {}},
           {PushButton, "Export", 45, 453, 60, 20,

@@ -6,6 +6,7 @@
 #include "calculators/volumetric/MathAnalT.h"
 #include "calculators/volumetric/SaturationLimits.h"
 #include "eos/Globals.h"
+#include "eos/PhysicalRoots.h"
 
 using enum Platform::ControlClass;
 using Platform::Str;
@@ -175,6 +176,20 @@ void TemperatureWindow::dataEntryT_TextChange() {
 
 void TemperatureWindow::Analysis_Action() { MathAnalT().Show(); }
 
+// Above the critical pressure the ideal gas starts the search. Below it the start lies just
+// below the saturation temperature for a liquid-like volume and just above it for a gas-like
+// one; a volume between the saturated ones is a two-phase state, which the start on the
+// saturation temperature itself is meant for, and its root is shown as it comes.
+double TemperatureWindow::AutomaticTemperature(double P, double V) {
+  if (P > Globals::WinCritPresMPa) return Globals::PhysicalTemperature(P, V, P * V / Globals::GasConstR);
+  const double Ts = Globals::SaturationT(P);
+  const double Vvap = Globals::SaturationV(Globals::SatSelVapour, Ts);
+  const double Vliq = Globals::SaturationV(Globals::SatSelLiquid, Ts);
+  if (V < Vliq) return Globals::PhysicalTemperature(P, V, Ts - Globals::WinStartOffset);
+  if (Vvap < V) return Globals::PhysicalTemperature(P, V, Ts + Globals::WinStartOffset);
+  return Globals::Setzmann_Temperature(P, V, Ts);
+}
+
 void TemperatureWindow::calculate_Action() {
   Globals::MolarVol = Val(Field("dataEntry").Text());
   Globals::PresMPa = Val(Field("dataEntry1").Text());
@@ -186,24 +201,9 @@ void TemperatureWindow::calculate_Action() {
   }
   Label("warning").SetText(QString());
 
-  double T0 = 0;
-  if (Radio("Choice0").Value()) {
-    if (P > Globals::WinCritPresMPa) {
-      T0 = P * V / Globals::GasConstR;
-    } else {
-      // Start just below the saturation temperature for a liquid-like volume, just above
-      // it for a gas-like one, and on it for a volume between the saturated ones.
-      const double Ts = Globals::SaturationT(P);
-      T0 = Ts;
-      const double Vvap = Globals::SaturationV(Globals::SatSelVapour, Ts);
-      const double Vliq = Globals::SaturationV(Globals::SatSelLiquid, Ts);
-      if (V < Vliq) T0 = Ts - Globals::WinStartOffset;
-      if (Vvap < V) T0 = Ts + Globals::WinStartOffset;
-    }
-  }
-  if (Radio("Choice1").Value()) T0 = Val(Field("dataEntryT").Text());
-
-  const double T = Globals::Setzmann_Temperature(P, V, T0);
+  // With neither approach chosen there is no start, and the search from 0 finds nothing.
+  const double T0 = Radio("Choice1").Value() ? Val(Field("dataEntryT").Text()) : 0;
+  const double T = Radio("Choice0").Value() ? AutomaticTemperature(P, V) : Globals::Setzmann_Temperature(P, V, T0);
   Globals::TempKelvin = T;
   if (T > 0) {
     if (Radio("Celsius").Value()) Label("Result").SetText(Str(Globals::TempKelvin - Globals::CelsiusOffset));

@@ -5,6 +5,7 @@
 #include "app/platform/ValStr.h"
 #include "calculators/volumetric/MathAnal.h"
 #include "eos/Globals.h"
+#include "eos/PhysicalRoots.h"
 
 using enum Platform::ControlClass;
 using Platform::Str;
@@ -94,7 +95,7 @@ const WindowDesign& VolumeWindow::Design() {
           {StaticText, "DensityResult", 220, 520, 120, 25, {{"TextSize", 16}}},
           {StaticText, "StaticText5", 350, 520, 55, 25,
            {{"Text", "g/cm"}, {"TextSize", 16}}},
-          {StaticText, "StaticText6", 390, 519, 16, 20,
+          {StaticText, "StaticText6", 385, 516, 16, 20,
            {{"Text", "3"}, {"TextSize", 12}}},
           {Canvas, "Canvas1", 230, 20, 184, 50, {}, nullptr, pressure1},
       }};
@@ -161,6 +162,17 @@ void VolumeWindow::dataEntryV_TextChange() {
 
 void VolumeWindow::Analysis_Action() { MathAnal().Show(); }
 
+// The search starts from the ideal gas above the critical temperature; below it the phase
+// follows from the vapour pressure, and the start lies just outside the saturated volume on
+// the side of the root.
+double VolumeWindow::AutomaticVolume(double T, double P) {
+  if (T > Globals::CritTempKelvin) return Globals::PhysicalVolume(T, P, T * Globals::GasConstR / P);
+  const double Psat = Globals::SaturationP(T);
+  const double Vliq = Globals::SaturationV(Globals::SatSelLiquid, T);
+  const double Vvap = Globals::SaturationV(Globals::SatSelVapour, T);
+  return Globals::PhysicalVolume(T, P, Psat < P ? Vliq - Globals::WinStartOffset : Vvap + Globals::WinStartOffset);
+}
+
 void VolumeWindow::calculate_Action() {
   const double T = ReadTemperature(*this, "dataEntryT", 0.0);
   Globals::TempKelvin = T;
@@ -172,22 +184,10 @@ void VolumeWindow::calculate_Action() {
   }
   Label("warning").SetText(QString());
 
-  double V0 = 0;
-  if (Radio("Choice0").Value()) {
-    if (T > Globals::CritTempKelvin) {
-      V0 = T * Globals::GasConstR / P;
-    } else {
-      // Below the critical temperature the phase follows from the vapour pressure: start
-      // just outside the saturated volume on the side where the root lies.
-      const double Psat = Globals::SaturationP(T);
-      const double Vliq = Globals::SaturationV(Globals::SatSelLiquid, T);
-      const double Vvap = Globals::SaturationV(Globals::SatSelVapour, T);
-      V0 = Psat < P ? Vliq - Globals::WinStartOffset : Vvap + Globals::WinStartOffset;
-    }
-  }
-  if (Radio("Choice1").Value()) V0 = Val(Field("dataEntryV").Text());
-
-  const double V = Globals::Setzmann_Volume(T, P, V0);
+  // With neither approach chosen there is no start, and the search from 0 finds nothing.
+  const double V0 = Radio("Choice1").Value() ? Val(Field("dataEntryV").Text()) : 0;
+  const double V = Radio("Choice0").Value() ? AutomaticVolume(T, P)
+                                            : Globals::Setzmann_Volume(T, P, V0);
   Label("Result").SetText(Str(V));
   if (V > 0) {
     Label("DensityResult").SetText(Str(Globals::MolarMassGmol / V));

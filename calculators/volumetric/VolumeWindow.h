@@ -21,6 +21,9 @@ class VolumeWindow : public ImplicitWindow {
   void calculate_Action();
   void Event_Activate() override;
 
+  // The molar volume that "automatic" shows at (T, P): a stable fluid state, or 0.
+  static double AutomaticVolume(double T, double P);
+
  private:
   void EmptyResults();
   void WithdrawFirstApproach();

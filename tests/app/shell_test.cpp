@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -49,6 +50,14 @@ TEST_F(Shell, TheStartWindowAndItsMenusAreWhatTheirDesignsDescribe) {
   EXPECT_EQ(start.Label("StaticText13").Text(),
             QString::fromUtf8("-183.15 to +351.85 \u02DAC (90 to 625 K)\r maximum 1000 MPa"));
   GuiTest::Render(start, "start.png");
+  // The label under the logo gives the program's name; the logo draws the molecule alone, with
+  // no lettering (glyph outlines would be paths).
+  QFile logo(QStringLiteral(":/pictures/168"));
+  ASSERT_TRUE(logo.open(QIODevice::ReadOnly));
+  const QByteArray svg = logo.readAll();
+  EXPECT_TRUE(svg.contains("<circle"));
+  EXPECT_FALSE(svg.contains("<path"));
+  EXPECT_EQ(start.Label("StaticText3").Text(), "Quarn Zeq");
 
   // The File and Edit menus in their order, and the window shows the application's one
   // menu bar, not a copy.
@@ -84,14 +93,15 @@ TEST_F(Shell, ContinueOpensOneChooserAndReturnPressesIt) {
 TEST_F(Shell, TheChoosersFifteenButtonsExcludeEachOther) {
   auto& chooser = Selection();
   for (const char* row : kCalculatorRows) EXPECT_FALSE(chooser.Radio(row).Value()) << row;
-  for (const char* clicked : {"Pressures", "JouleThomson", "Homogenisation"}) {
+  for (const char* clicked : {"Pressures", "Homogenisation", "JouleThomson"}) {
     Click(chooser, clicked);
     for (const char* row : kCalculatorRows)
       EXPECT_EQ(chooser.Radio(row).Value(), std::string(row) == clicked) << row;
   }
-  // Nothing happens for "continue" without a selection, or for a calculator not built yet.
+  // "continue" opens the selected calculator only, and nothing without a selection.
   Click(chooser, "PushButton1");
-  EXPECT_EQ(ImplicitWindow::LiveWindows().size(), 1u);
+  EXPECT_EQ(ImplicitWindow::LiveWindows().size(), 2u);
+  EXPECT_NE(ImplicitWindow::Live("JouleWindow"), nullptr);
   GuiTest::Render(chooser, "chooser.png");
   GuiTest::ResetProgram();
   auto& fresh = Selection();
@@ -99,11 +109,13 @@ TEST_F(Shell, TheChoosersFifteenButtonsExcludeEachOther) {
   EXPECT_EQ(ImplicitWindow::LiveWindows().size(), 1u);
 }
 
-TEST_F(Shell, TheChooserOpensEachVolumetricCalculatorOnce) {
+TEST_F(Shell, TheChooserOpensEachConnectedCalculatorOnce) {
   const struct { const char *row, *window, *title; } rows[] = {
       {"Pressures", "PressuresWindow", "Pressures CH4"},
       {"MolarVolumes", "VolumeWindow", "Molar Volume CH4"},
-      {"Temperatures", "TemperatureWindow", "Temperatures CH4"}};
+      {"Temperatures", "TemperatureWindow", "Temperatures CH4"},
+      {"Homogenisation", "BubbleDewPoint", "Bubble-Dew point"},
+      {"LiquidVapour", "LiquidVapourEq", "Liquid Vapour Equilibrium"}};
   auto& chooser = Selection();
   for (const auto& r : rows) {
     Click(chooser, r.row);
@@ -115,8 +127,8 @@ TEST_F(Shell, TheChooserOpensEachVolumetricCalculatorOnce) {
     Click(chooser, "PushButton1");
     EXPECT_EQ(ImplicitWindow::Live(r.window), opened);
   }
-  EXPECT_EQ(ImplicitWindow::LiveWindows().size(), 4u);
-  // The three share one cached formula picture.
+  EXPECT_EQ(ImplicitWindow::LiveWindows().size(), 6u);
+  // The three volumetric windows share one cached formula picture.
   EXPECT_EQ(PictureReads(178), 1);
 }
 

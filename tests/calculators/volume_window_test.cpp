@@ -88,18 +88,21 @@ TEST_F(VolumeWindowTest, FirstApproachChoices) {
   EXPECT_EQ(Text("Result") + Text("DensityResult"), "");
   EXPECT_EQ(Globals::PresMPa, 0.31);
 
-  // At 190.564 K both starts mostly reach the one root: where they part, the saturation
-  // start must be the one taken.
+  // At 190.564 K the saturation start fails at some pressures where the ideal-gas start finds
+  // the fluid; "automatic" then shows that root rather than no answer.
   const double Tc = 190.564, fromLiquid = Globals::SaturationV(Globals::SatSelLiquid, Tc) - 1;
-  auto shown = [](double V) { return V > 0 ? Str(V) : QString(); };
+  int parted = 0;
   for (double P = 40; P <= 60; P += 0.5) {
-    const QString saturation = shown(Globals::Setzmann_Volume(Tc, P, fromLiquid));
-    if (saturation == shown(Globals::Setzmann_Volume(Tc, P, Tc * 8.31451 / P))) continue;
+    const double saturation = Globals::Setzmann_Volume(Tc, P, fromLiquid);
     Calculate("190.564", Str(P));
-    EXPECT_EQ(Text("Result"), saturation) << P;
-    return;
+    if (saturation > 0) {
+      EXPECT_EQ(Text("Result"), Str(saturation)) << P;
+    } else {
+      EXPECT_EQ(Text("Result"), Str(Globals::Setzmann_Volume(Tc, P, Tc * 8.31451 / P))) << P;
+      ++parted;
+    }
   }
-  GTEST_SKIP() << "no pressure where the two starts part at 190.564 K";
+  EXPECT_GT(parted, 0);
 }
 
 TEST_F(VolumeWindowTest, UnitSwitchClearAndActivation) {

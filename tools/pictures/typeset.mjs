@@ -1,7 +1,7 @@
 // Writes the program's 19 pictures to resources/pictures/NNN-name.svg and the resource list
-// resources/pictures.qrc. Formula pictures are typeset from TeX by MathJax; the logo and the two
-// cell pictures are drawn here by hand (the logo's lettering also comes from MathJax's glyphs, so
-// no picture depends on the fonts of the machine that shows it).
+// resources/pictures.qrc. Formula pictures are typeset from TeX by MathJax; the logo (a methane
+// molecule) and the two cell pictures are drawn here by hand, so no picture depends on the fonts
+// of the machine that shows it.
 //
 // The output has to suit QtSvg (SVG Tiny 1.2): every glyph is an inline <path> (no <use>, no
 // <text>, no CSS), colours are explicit, and the picture's own width/height is the size of the
@@ -172,7 +172,7 @@ function stick(x1, y1, x2, y2, width, colour) {
     + ` stroke="${colour}" stroke-width="${width}" stroke-linecap="round"/>`;
 }
 
-function logo(w, h) {
+function logo() {
   // Methane seen slightly from above: one hydrogen straight up, two in front below, one behind.
   const c = {x: 52, y: 45};
   const hs = [
@@ -192,13 +192,7 @@ function logo(w, h) {
   parts.push(ball(c.x, c.y, 17, ...carbon));
   for (const hh of hs.filter((a) => !a.back)) parts.push(ball(hh.x, hh.y, hh.r, ...hydrogen));
 
-  // Lettering: MathJax's bold sans-serif glyphs, placed right of the molecule.
-  const {box: [x, y, bw, bh], body} = mathjaxSvg(mmlDoc,
-    '<math><mtext mathvariant="bold-sans-serif">Quarn Zeq</mtext></math>', false);
-  const left = 122, right = w - 12;
-  const s = (right - left) / bw;                         // px per MathJax unit
-  const top = (h - bh * s) / 2;
-  parts.push(`<g fill="#2a3d52" stroke="none" transform="translate(${num(left - x * s)},${num(top - y * s)}) scale(${s.toFixed(5)})">${body}</g>`);
+  // The molecule alone: the start window's own label under the picture gives the name.
   return parts.join('\n');
 }
 
