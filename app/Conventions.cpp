@@ -38,6 +38,12 @@ void SetWarning(ImplicitWindow& window, const QString& text) { window.Label("war
 QString KelvinLabel() { return QStringLiteral("Kelvin"); }
 QString CelsiusLabel() { return QStringLiteral("\u02DACelsius"); }
 
+void ResetTemperatureUnit(ImplicitWindow& window, std::string_view unitLabel) {
+  window.Radio("Celsius").SetValue(false);
+  window.Radio("Kelvin").SetValue(true);
+  window.Label(unitLabel).SetText(KelvinLabel());
+}
+
 namespace {
 
 ControlDesign UnitRow(const char* name, const char* caption, bool on, int left, int top,
@@ -82,6 +88,12 @@ double SaturationStartVolume(double T, double P, double offset) {
   const double Vliq = Globals::SaturationV(Globals::SatSelLiquid, T);
   const double Vvap = Globals::SaturationV(Globals::SatSelVapour, T);
   return Psat < P ? Vliq - offset : Vvap + offset;
+}
+
+std::vector<ControlDesign> Rows(std::initializer_list<std::vector<ControlDesign>> parts) {
+  std::vector<ControlDesign> table;
+  for (const auto& part : parts) table.insert(table.end(), part.begin(), part.end());
+  return table;
 }
 
 std::vector<ControlDesign> InCreationOrder(const std::vector<std::string_view>& order,

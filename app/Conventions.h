@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <initializer_list>
 #include <string_view>
 #include <vector>
 
@@ -28,6 +29,9 @@ void SetWarning(ImplicitWindow& window, const QString& text = QString());
 QString KelvinLabel();
 QString CelsiusLabel();
 
+// Puts a TemperatureUnitPair back to kelvin, with its unit label; code raises no Action.
+void ResetTemperatureUnit(ImplicitWindow& window, std::string_view unitLabel);
+
 // The rows of a TemperatureUnitPair whose `Kelvin` button (on) stands at (left, top), with
 // `Celsius` 21 pixels below; inside the group box `parent`, or on the window when null.
 ControlDesign KelvinRow(int left, int top, const char* parent, Handler handler);
@@ -47,6 +51,9 @@ ControlDesign ClearRow(int left, int top, Handler handler);
 // inside the liquid side of the saturated volumes above the vapour pressure, just outside
 // the vapour side at or below it, `offset` away from the saturated volume.
 double SaturationStartVolume(double T, double P, double offset);
+
+// A design table from parts that follow one another in creation order.
+std::vector<ControlDesign> Rows(std::initializer_list<std::vector<ControlDesign>> parts);
 
 // A design table in creation order: the rows named by `order`, taken from `rows`, which
 // must hold each name exactly once and nothing else.

@@ -3,6 +3,7 @@
 #include "app/Conventions.h"
 #include "app/Pictures.h"
 #include "app/platform/ValStr.h"
+#include "calculators/volumetric/FirstApproach.h"
 #include "calculators/volumetric/MathAnal.h"
 #include "eos/Globals.h"
 #include "eos/PhysicalRoots.h"
@@ -15,90 +16,47 @@ const WindowDesign& VolumeWindow::Design() {
   static const WindowDesign design{
       "VolumeWindow",
       {{"Title", "Molar Volume CH4"}, {"Width", 460}, {"Height", 560}, {"Placement", 0}},
-      {
-          {StaticText, "DefVol", 20, 20, 200, 25,
-           {{"Text", "Definition Molar Volume:"}, {"TextSize", 16}}},
-          {StaticText, "StaticText10", 165, 75, 278, 17,
-           {{"Text", "numerically extracted from pressure definition"}, {"TextSize", 12},
-            {"Multiline", true}}},
-          {StaticText, "PressureText", 20, 110, 130, 25,
-           {{"Text", "Pressure"}, {"TextSize", 16}}},
-          {EditField, "dataEntryP", 155, 110, 120, 25, {{"TextSize", 16}},
-           On(&VolumeWindow::dataEntryP_TextChange)},
-          {StaticText, "StaticText7", 285, 110, 80, 25,
-           {{"Text", "MPa"}, {"TextSize", 16}}},
-          {StaticText, "Temperature", 20, 150, 130, 25,
-           {{"Text", "Temperature"}, {"TextSize", 16}}},
-          {EditField, "dataEntryT", 155, 150, 120, 25, {{"TextSize", 16}},
-           On(&VolumeWindow::dataEntryT_TextChange)},
-          {StaticText, "StaticText8", 285, 150, 80, 25,
-           {{"Text", "Kelvin"}, {"TextSize", 16}}},
-          {PushButton, "Clear", 390, 110, 50, 20, {{"Caption", "clear"}, {"TextSize", 10}},
-           On(&VolumeWindow::Clear_Action)},
-          {GroupBox, "GroupBox1", 370, 150, 70, 54, {}},
-          {RadioButton, "Kelvin", 377, 157, 56, 20,
-           {{"Caption", "in K"}, {"TextSize", 12}, {"Value", true},
-            {"InitialParent", "GroupBox1"}},
-           On(&VolumeWindow::Kelvin_Action)},
-          {RadioButton, "Celsius", 377, 178, 56, 20,
-           {{"Caption", "in \u02DAC"}, {"TextSize", 12},
-            {"InitialParent", "GroupBox1"}},
-           On(&VolumeWindow::Celsius_Action)},
-          {GroupBox, "GroupBox2", 40, 220, 380, 195,
-           {{"Caption", "Select a first approach"}, {"TextSize", 16}, {"Italic", true}}},
-          {StaticText, "StaticText9", 60, 250, 340, 31,
-           {{"Text", "The complexity of the equation of state can result in a variety of "
-                     "solutions for the molar volume"},
-            {"TextSize", 12}, {"Multiline", true}, {"InitialParent", "GroupBox2"}}},
-          {RadioButton, "Choice0", 60, 290, 20, 20,
-           {{"TextFont", "palatino"}, {"TextSize", 18}, {"InitialParent", "GroupBox2"}},
-           On(&VolumeWindow::Choice0_Action)},
-          {StaticText, "TextChoice0", 85, 290, 180, 20,
-           {{"Text", "automatic"}, {"TextSize", 14}, {"Italic", true},
-            {"InitialParent", "GroupBox2"}}},
-          {RadioButton, "Choice1", 60, 315, 20, 20,
-           {{"TextFont", "palatino"}, {"TextSize", 18}, {"InitialParent", "GroupBox2"}},
-           On(&VolumeWindow::Choice1_Action)},
-          {StaticText, "TextChoice1", 85, 315, 180, 20,
-           {{"Text", "manual"}, {"TextSize", 14}, {"Italic", true},
-            {"InitialParent", "GroupBox2"}}},
-          {StaticText, "MolarVolume1", 100, 340, 100, 20,
-           {{"Text", "Molar Volume"}, {"TextSize", 14},
-            {"InitialParent", "GroupBox2"}}},
-          {EditField, "dataEntryV", 210, 340, 100, 20,
-           {{"TextSize", 14}, {"InitialParent", "GroupBox2"}},
-           On(&VolumeWindow::dataEntryV_TextChange)},
-          {StaticText, "StaticText3", 320, 340, 75, 20,
-           {{"Text", "cm /mol"}, {"TextSize", 14},
-            {"InitialParent", "GroupBox2"}}},
-          {StaticText, "StaticText4", 339, 336, 16, 20,
-           {{"Text", "3"}, {"TextSize", 11}, {"InitialParent", "GroupBox2"}}},
-          {PushButton, "Analysis", 270, 375, 130, 20,
-           {{"Caption", "Mathematical Analysis"}, {"TextSize", 10},
-            {"InitialParent", "GroupBox2"}},
-           On(&VolumeWindow::Analysis_Action)},
-          {PushButton, "calculate", 30, 430, 105, 30,
-           {{"Caption", "calculate"}, {"TextSize", 18}, {"Default", true}},
-           On(&VolumeWindow::calculate_Action)},
-          {StaticText, "warning", 160, 430, 270, 30,
-           {{"TextColor", Platform::Red}, {"TextSize", 12}, {"Multiline", true}}},
-          {Line, "Line1", 20, 475, 420, 0, {{"X1", 20}, {"Y1", 475}, {"X2", 440}, {"Y2", 475}}},
-          {StaticText, "Result", 220, 490, 120, 25, {{"TextSize", 16}}},
-          {StaticText, "StaticText1", 350, 490, 75, 25,
-           {{"Text", "cm /mol"}, {"TextSize", 16}}},
-          {StaticText, "StaticText2", 372, 489, 16, 20,
-           {{"Text", "3"}, {"TextSize", 12}}},
-          {StaticText, "MolarVolume", 30, 490, 180, 25,
-           {{"Text", "Molar Volume"}, {"TextSize", 16}}},
-          {StaticText, "Density", 30, 520, 180, 25,
-           {{"Text", "Density"}, {"TextSize", 16}}},
-          {StaticText, "DensityResult", 220, 520, 120, 25, {{"TextSize", 16}}},
-          {StaticText, "StaticText5", 350, 520, 55, 25,
-           {{"Text", "g/cm"}, {"TextSize", 16}}},
-          {StaticText, "StaticText6", 385, 516, 16, 20,
-           {{"Text", "3"}, {"TextSize", 12}}},
-          {Canvas, "Canvas1", 230, 20, 184, 50, {}, nullptr, pressure1},
-      }};
+      Rows({
+          {
+              LabelRow("DefVol", 20, 20, 200, 25, "Definition Molar Volume:", 16),
+              {StaticText, "StaticText10", 165, 75, 278, 17,
+               {{"Text", "numerically extracted from pressure definition"}, {"TextSize", 12},
+                {"Multiline", true}}},
+              LabelRow("PressureText", 20, 110, 130, 25, "Pressure", 16),
+              {EditField, "dataEntryP", 155, 110, 120, 25, {{"TextSize", 16}},
+               On(&VolumeWindow::dataEntryP_TextChange)},
+              LabelRow("StaticText7", 285, 110, 80, 25, "MPa", 16),
+              LabelRow("Temperature", 20, 150, 130, 25, "Temperature", 16),
+              {EditField, "dataEntryT", 155, 150, 120, 25, {{"TextSize", 16}},
+               On(&VolumeWindow::dataEntryT_TextChange)},
+              LabelRow("StaticText8", 285, 150, 80, 25, "Kelvin", 16),
+              ClearRow(390, 110, On(&VolumeWindow::Clear_Action)),
+              {GroupBox, "GroupBox1", 370, 150, 70, 54, {}},
+              KelvinRow(377, 157, "GroupBox1", On(&VolumeWindow::Kelvin_Action)),
+              CelsiusRow(377, 157, "GroupBox1", On(&VolumeWindow::Celsius_Action)),
+          },
+          FirstApproachRows({.left = 40, .top = 220, .noteName = "StaticText9", .quantity = "molar volume",
+                             .entryLabel = "Molar Volume", .entryName = "dataEntryV",
+                             .unitName = "StaticText3", .unitText = "cm /mol", .superscriptName = "StaticText4",
+                             .choice0 = On(&VolumeWindow::Choice0_Action),
+                             .choice1 = On(&VolumeWindow::Choice1_Action),
+                             .entry = On(&VolumeWindow::dataEntryV_TextChange),
+                             .analysis = On(&VolumeWindow::Analysis_Action)}),
+          {
+              CalculateRow(30, 430, On(&VolumeWindow::calculate_Action)),
+              WarningRow(160, 430),
+              {Line, "Line1", 20, 475, 420, 0, {{"X1", 20}, {"Y1", 475}, {"X2", 440}, {"Y2", 475}}},
+              LabelRow("Result", 220, 490, 120, 25, "", 16),
+              LabelRow("StaticText1", 350, 490, 75, 25, "cm /mol", 16),
+              LabelRow("StaticText2", 372, 489, 16, 20, "3", 12),
+              LabelRow("MolarVolume", 30, 490, 180, 25, "Molar Volume", 16),
+              LabelRow("Density", 30, 520, 180, 25, "Density", 16),
+              LabelRow("DensityResult", 220, 520, 120, 25, "", 16),
+              LabelRow("StaticText5", 350, 520, 55, 25, "g/cm", 16),
+              LabelRow("StaticText6", 385, 516, 16, 20, "3", 12),
+              {Canvas, "Canvas1", 230, 20, 184, 50, {}, nullptr, pressure1},
+          },
+      })};
   return design;
 }
 
@@ -107,23 +65,17 @@ void VolumeWindow::EmptyResults() {
   Label("DensityResult").SetText(QString());
 }
 
-// A new pressure or temperature asks for a new first approach.
-void VolumeWindow::WithdrawFirstApproach() {
-  Radio("Choice0").SetValue(false);
-  Radio("Choice1").SetValue(false);
-}
-
 void VolumeWindow::dataEntryP_TextChange() {
   EmptyResults();
-  WithdrawFirstApproach();
-  Label("warning").SetText(QString());
+  WithdrawFirstApproach(*this);
+  SetWarning(*this);
   Globals::PresMPa = Val(Field("dataEntryP").Text());
 }
 
 void VolumeWindow::dataEntryT_TextChange() {
   EmptyResults();
-  WithdrawFirstApproach();
-  Label("warning").SetText(QString());
+  WithdrawFirstApproach(*this);
+  SetWarning(*this);
   Globals::TempKelvin = ReadTemperature(*this, "dataEntryT", Globals::TempKelvin);
 }
 
@@ -132,17 +84,17 @@ void VolumeWindow::Clear_Action() {
   Field("dataEntryP").SetText(QString());
   Field("dataEntryV").SetText(QString());
   EmptyResults();
-  WithdrawFirstApproach();
-  Label("warning").SetText(QString());
+  WithdrawFirstApproach(*this);
+  SetWarning(*this);
 }
 
 // The unit label only: the entry is read in the new unit at its next change or calculation.
 void VolumeWindow::Kelvin_Action() {
-  if (Radio("Kelvin").Value()) Label("StaticText8").SetText(QStringLiteral("Kelvin"));
+  if (Radio("Kelvin").Value()) Label("StaticText8").SetText(KelvinLabel());
 }
 
 void VolumeWindow::Celsius_Action() {
-  if (Radio("Celsius").Value()) Label("StaticText8").SetText(QStringLiteral("\u02DACelsius"));
+  if (Radio("Celsius").Value()) Label("StaticText8").SetText(CelsiusLabel());
 }
 
 void VolumeWindow::Choice0_Action() {
@@ -157,7 +109,7 @@ void VolumeWindow::Choice1_Action() {
 
 void VolumeWindow::dataEntryV_TextChange() {
   EmptyResults();
-  Label("warning").SetText(QString());
+  SetWarning(*this);
 }
 
 void VolumeWindow::Analysis_Action() { MathAnal().Show(); }
@@ -167,10 +119,7 @@ void VolumeWindow::Analysis_Action() { MathAnal().Show(); }
 // the side of the root.
 double VolumeWindow::AutomaticVolume(double T, double P) {
   if (T > Globals::CritTempKelvin) return Globals::PhysicalVolume(T, P, T * Globals::GasConstR / P);
-  const double Psat = Globals::SaturationP(T);
-  const double Vliq = Globals::SaturationV(Globals::SatSelLiquid, T);
-  const double Vvap = Globals::SaturationV(Globals::SatSelVapour, T);
-  return Globals::PhysicalVolume(T, P, Psat < P ? Vliq - Globals::WinStartOffset : Vvap + Globals::WinStartOffset);
+  return Globals::PhysicalVolume(T, P, SaturationStartVolume(T, P, Globals::WinStartOffset));
 }
 
 void VolumeWindow::calculate_Action() {
@@ -179,10 +128,10 @@ void VolumeWindow::calculate_Action() {
   const double P = Val(Field("dataEntryP").Text());
   Globals::PresMPa = P;
   if (!(P > 0) || !(T > 0)) {
-    Label("warning").SetText(QStringLiteral("warning: put a number for temperature and pressure"));
+    SetWarning(*this, QStringLiteral("warning: put a number for temperature and pressure"));
     return;
   }
-  Label("warning").SetText(QString());
+  SetWarning(*this);
 
   // With neither approach chosen there is no start, and the search from 0 finds nothing.
   const double V0 = Radio("Choice1").Value() ? Val(Field("dataEntryV").Text()) : 0;
@@ -192,9 +141,9 @@ void VolumeWindow::calculate_Action() {
   if (V > 0) {
     Label("DensityResult").SetText(Str(Globals::MolarMassGmol / V));
   } else {
-    Label("warning").SetText(QStringLiteral("Change first approach"));
+    SetWarning(*this, QStringLiteral("Change first approach"));
     EmptyResults();
   }
 }
 
-void VolumeWindow::Event_Activate() { Label("warning").SetText(QString()); }
+void VolumeWindow::Event_Activate() { SetWarning(*this); }

@@ -26,7 +26,6 @@ class VolumeWindow : public ImplicitWindow {
 
  private:
   void EmptyResults();
-  void WithdrawFirstApproach();
 };
 
 inline class VolumeWindow& VolumeWindow() { return ImplicitWindow::Implicit<class VolumeWindow>(); }
