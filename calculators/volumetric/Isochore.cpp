@@ -23,6 +23,22 @@ bool WriteLine(QFile& file, const QString& line) {
   return file.write(bytes) == bytes.size();
 }
 
+// The isochore's temperatures: from `before` (one step below the first) up by `step` while
+// they stay at or below `last`, at most kLastPass + 1 of them; `row` gets each and may end
+// the series by returning false. False when a row ended it.
+template <class Row>
+bool StepIsochore(double before, double last, double step, Row row) {
+  double t = before;
+  for (int pass = 0; pass <= kLastPass; ++pass) {
+    t += step;
+    const bool inRange = t <= last;
+    if (inRange && !row(t)) return false;
+    Globals::CallBackgroundTask();
+    if (!inRange) break;
+  }
+  return true;
+}
+
 // Closing flushes what the stream still holds, so a full disk shows up only here.
 bool CloseChecked(QFile& file) {
   file.close();
@@ -111,17 +127,10 @@ void Isochore::calculate_Action() {
   if (!refused) {
     const double V = Globals::MolarVol;
     // Accumulated in kelvin, so the last row can differ from the file's series by rounding.
-    double T = tmin - step + Globals::CelsiusOffset;
-    for (int pass = 0; pass <= kLastPass; ++pass) {
-      T += step;
-      const bool inRange = T <= tmax + Globals::CelsiusOffset;
-      if (inRange) {
-        const double P = Globals::Setzmann_Pressure(T, V);
-        List("ListBox1").AddRow(Str(T - Globals::CelsiusOffset), Str(P));
-      }
-      Globals::CallBackgroundTask();
-      if (!inRange) break;
-    }
+    StepIsochore(tmin - step + Globals::CelsiusOffset, tmax + Globals::CelsiusOffset, step, [&](double T) {
+      List("ListBox1").AddRow(Str(T - Globals::CelsiusOffset), Str(Globals::Setzmann_Pressure(T, V)));
+      return true;
+    });
   }
   Label("filename1").SetText({});
   Label("filename0").SetText({});
@@ -162,18 +171,9 @@ bool Isochore::WriteExport(const QString& fileName, double tmin, double tmax, do
     if (!WriteLine(file, line)) return false;
   if (!CloseChecked(file)) return false;
 
-  double t = tmin - step;
-  for (int pass = 0; pass <= kLastPass; ++pass) {
-    t += step;
-    const bool inRange = t <= tmax;
-    if (inRange) {
-      const double P = Globals::Setzmann_Pressure(t + Globals::CelsiusOffset, V);
-      if (!file.open(QIODevice::WriteOnly | QIODevice::Append)) return false;
-      if (!WriteLine(file, Str(t) + QStringLiteral(", ") + Str(P))) return false;
-      if (!CloseChecked(file)) return false;
-    }
-    Globals::CallBackgroundTask();
-    if (!inRange) break;
-  }
-  return true;
+  return StepIsochore(tmin - step, tmax, step, [&](double t) {
+    const double P = Globals::Setzmann_Pressure(t + Globals::CelsiusOffset, V);
+    return file.open(QIODevice::WriteOnly | QIODevice::Append) &&
+           WriteLine(file, Str(t) + QStringLiteral(", ") + Str(P)) && CloseChecked(file);
+  });
 }

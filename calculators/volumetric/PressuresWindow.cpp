@@ -25,27 +25,20 @@ const WindowDesign& PressuresWindow::Design() {
            On(&PressuresWindow::dataEntry_TextChange)},
           {EditField, "dataEntry1", 155, 145, 120, 25, {{"TextSize", 16}},
            On(&PressuresWindow::dataEntry1_TextChange)},
-          {PushButton, "calculate", 30, 249, 105, 30,
-           {{"Caption", "calculate"}, {"TextSize", 18}, {"Default", true}},
-           On(&PressuresWindow::calculate_Action)},
+          CalculateRow(30, 249, On(&PressuresWindow::calculate_Action)),
           {StaticText, "StaticText2", 285, 85, 75, 25, {{"Text", "cm /mol"}, {"TextSize", 16}}},
           {StaticText, "StaticText3", 307, 84, 16, 20, {{"Text", "3"}, {"TextSize", 12}}},
           {StaticText, "StaticText4", 285, 145, 70, 25, {{"Text", "Kelvin"}, {"TextSize", 16}}},
-          {RadioButton, "Kelvin", 382, 152, 56, 20,
-           {{"Caption", "in K"}, {"TextSize", 12}, {"Value", true}},
-           On(&PressuresWindow::Kelvin_Action)},
-          {RadioButton, "Celsius", 382, 173, 56, 20,
-           {{"Caption", "in \u02DAC"}, {"TextSize", 12}}, On(&PressuresWindow::Celsius_Action)},
+          KelvinRow(382, 152, nullptr, On(&PressuresWindow::Kelvin_Action)),
+          CelsiusRow(382, 152, nullptr, On(&PressuresWindow::Celsius_Action)),
           {GroupBox, "GroupBox1", 375, 145, 70, 54, {}},
           {PushButton, "PushButton1", 305, 349, 140, 25,
            {{"Caption", "Isochore calculation"}, {"TextSize", 12}},
            On(&PressuresWindow::PushButton1_Action)},
-          {PushButton, "Clear", 399, 20, 50, 20, {{"Caption", "clear"}, {"TextSize", 10}},
-           On(&PressuresWindow::Clear_Action)},
+          ClearRow(399, 20, On(&PressuresWindow::Clear_Action)),
           {StaticText, "DefPres", 20, 20, 158, 25,
            {{"Text", "Definition Pressure:"}, {"TextSize", 16}}},
-          {StaticText, "warning", 160, 249, 270, 30,
-           {{"TextColor", Platform::Red}, {"TextSize", 12}, {"Multiline", true}}},
+          WarningRow(160, 249),
           {Line, "Line1", 20, 294, 430, 0, {{"X1", 20}, {"Y1", 294}, {"X2", 450}, {"Y2", 294}}},
           {StaticText, "Density", 155, 117, 300, 15,
            {{"Text", "corresponding density"}, {"TextSize", 12}}},
@@ -66,7 +59,7 @@ void PressuresWindow::dataEntry_TextChange() {
   Globals::MolarVol = Val(Field("dataEntry").Text());
   Label("Density").SetText(DensityHintKgM3(Globals::MolarVol));
   Label("Result").SetText({});
-  Label("warning").SetText({});
+  SetWarning(*this);
 }
 
 void PressuresWindow::dataEntry1_TextChange() {
@@ -77,14 +70,14 @@ void PressuresWindow::dataEntry1_TextChange() {
   else
     EmptySaturationLimits(*this, "temperaturelimit");
   Label("Result").SetText({});
-  Label("warning").SetText({});
+  SetWarning(*this);
 }
 
 void PressuresWindow::calculate_Action() {
   ReadTemperatureEntry();
   Globals::MolarVol = Val(Field("dataEntry").Text());
   if (!(Globals::MolarVol > 0) || !(Globals::TempKelvin > 0)) {
-    Label("warning").SetText(QStringLiteral("warning: put a number for temperature and molar volume"));
+    SetWarning(*this, QStringLiteral("warning: put a number for temperature and molar volume"));
     return;
   }
   Platform::StaticText& result = Label("Result");
@@ -99,15 +92,15 @@ void PressuresWindow::calculate_Action() {
     result.SetTextSize(14);
     result.SetText(QStringLiteral("no result"));
   }
-  Label("warning").SetText({});
+  SetWarning(*this);
 }
 
 void PressuresWindow::Kelvin_Action() {
-  if (Radio("Kelvin").Value()) Label("StaticText4").SetText(QStringLiteral("Kelvin"));
+  if (Radio("Kelvin").Value()) Label("StaticText4").SetText(KelvinLabel());
 }
 
 void PressuresWindow::Celsius_Action() {
-  if (Radio("Celsius").Value()) Label("StaticText4").SetText(QStringLiteral("\u02DACelsius"));
+  if (Radio("Celsius").Value()) Label("StaticText4").SetText(CelsiusLabel());
 }
 
 void PressuresWindow::PushButton1_Action() { Isochore().Show(); }
@@ -116,15 +109,12 @@ void PressuresWindow::Clear_Action() {
   Field("dataEntry").SetText({});
   Field("dataEntry1").SetText({});
   Label("Result").SetText({});
-  Radio("Celsius").SetValue(false);
-  Radio("Kelvin").SetValue(true);
-  // The unit label follows the button just turned on; code raises no Kelvin_Action.
-  Label("StaticText4").SetText(QStringLiteral("Kelvin"));
-  Label("warning").SetText({});
+  ResetTemperatureUnit(*this, "StaticText4");
+  SetWarning(*this);
   EmptySaturationLimits(*this, "temperaturelimit");
 }
 
 void PressuresWindow::Event_Activate() {
-  Label("warning").SetText({});
+  SetWarning(*this);
   EmptySaturationLimits(*this, "temperaturelimit");
 }

@@ -25,9 +25,6 @@ class TemperatureWindow : public ImplicitWindow {
   // The temperature that "automatic" shows at (P, V): a stable fluid state, or 0; a volume
   // between the saturated volumes at P gets the root from the saturation temperature.
   static double AutomaticTemperature(double P, double V);
-
- private:
-  void WithdrawFirstApproach();
 };
 
 inline class TemperatureWindow& TemperatureWindow() {
