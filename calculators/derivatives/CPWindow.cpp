@@ -3,7 +3,7 @@
 #include "app/Pictures.h"
 #include "eos/Globals.h"
 
-const PropertyWindowSpec CPWindow::kSpec{
+const PropertyWindowParticulars CPWindow::kParticulars{
     .frame = {
         .className = "CPWindow",
         .title = "Heat Capacity CH4 (constant pressure)",

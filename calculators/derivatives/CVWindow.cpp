@@ -3,7 +3,7 @@
 #include "app/Pictures.h"
 #include "eos/Globals.h"
 
-const PropertyWindowSpec CVWindow::kSpec{
+const PropertyWindowParticulars CVWindow::kParticulars{
     .frame = {
         .className = "CVWindow",
         .title = "Heat Capacity CH4 (constant volume)",

@@ -3,7 +3,7 @@
 #include "app/Pictures.h"
 #include "eos/Globals.h"
 
-const PropertyWindowSpec JouleWindow::kSpec{
+const PropertyWindowParticulars JouleWindow::kParticulars{
     .frame = {
         .className = "JouleWindow",
         .title = "Joule-Thomson Coefficient CH4",

@@ -3,7 +3,7 @@
 #include "app/Pictures.h"
 #include "eos/Globals.h"
 
-const PropertyWindowSpec SoundWindow::kSpec{
+const PropertyWindowParticulars SoundWindow::kParticulars{
     .frame = {
         .className = "SoundWindow",
         .title = "Speed of Sound CH4",

@@ -20,7 +20,7 @@ const StandardStateRows kStandard{
 
 }  // namespace
 
-const PropertyWindowSpec EnthalpyWindow::kSpec{
+const PropertyWindowParticulars EnthalpyWindow::kParticulars{
     .frame = {
         .className = "EnthalpyWindow",
         .title = "Enthalpy CH4",

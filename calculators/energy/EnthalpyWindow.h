@@ -6,7 +6,7 @@
 // and on the standard state of 25 ˚C and 1 bar, in J/mol or kJ/kg.
 class EnthalpyWindow : public PropertyWindowOf<EnthalpyWindow> {
  public:
-  static const PropertyWindowSpec kSpec;
+  static const PropertyWindowParticulars kParticulars;
 };
 
 inline class EnthalpyWindow& EnthalpyWindow() { return ImplicitWindow::Implicit<class EnthalpyWindow>(); }

@@ -20,7 +20,7 @@ const StandardStateRows kStandard{
 
 }  // namespace
 
-const PropertyWindowSpec EntropyWindow::kSpec{
+const PropertyWindowParticulars EntropyWindow::kParticulars{
     .frame = {
         .className = "EntropyWindow",
         .title = "Entropy CH4",

@@ -6,7 +6,7 @@
 // and on the standard state of 25 ˚C and 1 bar, in J/mol K or kJ/kg K.
 class EntropyWindow : public PropertyWindowOf<EntropyWindow> {
  public:
-  static const PropertyWindowSpec kSpec;
+  static const PropertyWindowParticulars kParticulars;
 };
 
 inline class EntropyWindow& EntropyWindow() { return ImplicitWindow::Implicit<class EntropyWindow>(); }

@@ -20,7 +20,7 @@ const StandardStateRows kStandard{
 
 }  // namespace
 
-const PropertyWindowSpec GibbsWindow::kSpec{
+const PropertyWindowParticulars GibbsWindow::kParticulars{
     .frame = {
         .className = "GibbsWindow",
         .title = "Gibbs Energy CH4",

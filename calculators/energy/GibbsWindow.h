@@ -6,7 +6,7 @@
 // reference and on the standard state of 25 ˚C and 1 bar, in J/mol or kJ/kg.
 class GibbsWindow : public PropertyWindowOf<GibbsWindow> {
  public:
-  static const PropertyWindowSpec kSpec;
+  static const PropertyWindowParticulars kParticulars;
 };
 
 inline class GibbsWindow& GibbsWindow() { return ImplicitWindow::Implicit<class GibbsWindow>(); }

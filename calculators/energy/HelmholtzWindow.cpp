@@ -21,7 +21,7 @@ const StandardStateRows kStandard{
 
 }  // namespace
 
-const PropertyWindowSpec HelmholtzWindow::kSpec{
+const PropertyWindowParticulars HelmholtzWindow::kParticulars{
     .frame = {
         .className = "HelmholtzWindow",
         .title = "Helmholtz Energy CH4",

@@ -6,7 +6,7 @@
 // reference and on the standard state of 25 ˚C and 1 bar, in J/mol or kJ/kg.
 class HelmholtzWindow : public PropertyWindowOf<HelmholtzWindow> {
  public:
-  static const PropertyWindowSpec kSpec;
+  static const PropertyWindowParticulars kParticulars;
 };
 
 inline class HelmholtzWindow& HelmholtzWindow() { return ImplicitWindow::Implicit<class HelmholtzWindow>(); }

@@ -20,7 +20,7 @@ const StandardStateRows kStandard{
 
 }  // namespace
 
-const PropertyWindowSpec InternalEnergyWindow::kSpec{
+const PropertyWindowParticulars InternalEnergyWindow::kParticulars{
     .frame = {
         .className = "InternalEnergyWindow",
         .title = "Internal Energy CH4",

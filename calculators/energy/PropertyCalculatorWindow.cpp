@@ -39,9 +39,9 @@ ControlDesign UnitRadio(const char* name, int left, int top, int width, const ch
           handler};
 }
 
-// The result row, and under it the unit pair and the standard-state rows where the spec
-// has them; `L` is the top of the separator.
-void AddResultRows(std::vector<ControlDesign>& rows, const PropertyWindowSpec& s) {
+// The result row, and under it the unit pair and the standard-state rows of the windows that
+// have them; `L` is the top of the separator.
+void AddResultRows(std::vector<ControlDesign>& rows, const PropertyWindowParticulars& s) {
   const int L = s.frame.line;
   rows.push_back(Label16("Textfunc", 20, L + 10, s.nameWidth, s.name));
   rows.push_back(Label16("Result", s.resultLeft, L + 10, s.resultWidth, ""));
@@ -65,12 +65,12 @@ void AddResultRows(std::vector<ControlDesign>& rows, const PropertyWindowSpec& s
 
 }  // namespace
 
-PropertyCalculatorWindow::PropertyCalculatorWindow(const PropertyWindowSpec& spec)
-    : StateEntryPanel(spec.standardState ? std::vector<const char*>{"Result", "Result1"}
+PropertyCalculatorWindow::PropertyCalculatorWindow(const PropertyWindowParticulars& particulars)
+    : StateEntryPanel(particulars.standardState ? std::vector<const char*>{"Result", "Result1"}
                                          : std::vector<const char*>{"Result"}),
-      spec_(spec) {}
+      particulars_(particulars) {}
 
-WindowDesign PropertyCalculatorWindow::MakeDesign(const PropertyWindowSpec& s) {
+WindowDesign PropertyCalculatorWindow::MakeDesign(const PropertyWindowParticulars& s) {
   std::vector<ControlDesign> rows = FrameRows(s.frame, On(&PropertyCalculatorWindow::calculate_Action));
   AddResultRows(rows, s);
   std::vector<std::string_view> order = kCommonOrder;
@@ -82,10 +82,10 @@ WindowDesign PropertyCalculatorWindow::MakeDesign(const PropertyWindowSpec& s) {
 void PropertyCalculatorWindow::calculate_Action() {
   const double T = Globals::TempKelvin, V = Globals::MolarVol;
   if (!(V > 0) || !(T > 0) || !(Globals::PresMPa > 0)) return RefuseState();
-  const StandardStateRows* standard = spec_.standardState;
-  const double F0 = standard ? spec_.property(Globals::RefTempKelvin, Globals::RefMolarVol) : 0.0;
-  const double F = spec_.property(T, V);
-  if (!std::isfinite(F) || (spec_.zeroIsFailure && F == 0)) return ShowNoResult();
+  const StandardStateRows* standard = particulars_.standardState;
+  const double F0 = standard ? particulars_.property(Globals::RefTempKelvin, Globals::RefMolarVol) : 0.0;
+  const double F = particulars_.property(T, V);
+  if (!std::isfinite(F) || (particulars_.zeroIsFailure && F == 0)) return ShowNoResult();
   ShowValue("Result", F);
   if (standard) {
     const double Ftab = standard->tabulated;
@@ -96,7 +96,7 @@ void PropertyCalculatorWindow::calculate_Action() {
 
 // In the unit that the pair selects; a window without the pair shows the value as it is.
 void PropertyCalculatorWindow::ShowValue(const char* label, double molarValue) {
-  if (!spec_.specificUnit) return Label(label).SetText(Str(molarValue));
+  if (!particulars_.specificUnit) return Label(label).SetText(Str(molarValue));
   if (Radio("Jmol").Value()) Label(label).SetText(Str(molarValue));
   if (Radio("kJkg").Value()) Label(label).SetText(Str(molarValue / Globals::MolarMassGmol));
 }
@@ -106,16 +106,16 @@ void PropertyCalculatorWindow::ShowValue(const char* label, double molarValue) {
 void PropertyCalculatorWindow::SwitchUnit(const char* radio, const char* unit, bool toSpecific) {
   if (!Radio(radio).Value()) return;
   Label("StaticText11").SetText(unit);
-  if (spec_.standardState) Label("StaticText12").SetText(unit);
+  if (particulars_.standardState) Label("StaticText12").SetText(unit);
   auto convert = [toSpecific](double x) {
     return toSpecific ? x / Globals::MolarMassGmol : x * Globals::MolarMassGmol;
   };
   const double x = Val(Label("Result").Text());
   if (x == 0) return EmptyResults();
   Label("Result").SetText(Str(convert(x)));
-  if (spec_.standardState) Label("Result1").SetText(Str(convert(Val(Label("Result1").Text()))));
+  if (particulars_.standardState) Label("Result1").SetText(Str(convert(Val(Label("Result1").Text()))));
 }
 
-void PropertyCalculatorWindow::Jmol_Action() { SwitchUnit("Jmol", spec_.unit, false); }
+void PropertyCalculatorWindow::Jmol_Action() { SwitchUnit("Jmol", particulars_.unit, false); }
 
-void PropertyCalculatorWindow::kJkg_Action() { SwitchUnit("kJkg", spec_.specificUnit, true); }
+void PropertyCalculatorWindow::kJkg_Action() { SwitchUnit("kJkg", particulars_.specificUnit, true); }

@@ -28,7 +28,7 @@ struct StandardStateRows {
 };
 
 // What one property window has of its own; everything else is the pattern's.
-struct PropertyWindowSpec {
+struct PropertyWindowParticulars {
   StateWindowFrame frame;
   const char* name;                 // `Textfunc`
   int nameWidth;
@@ -46,8 +46,8 @@ struct PropertyWindowSpec {
 };
 
 // The window around the state-entry panel of the nine property calculators: the definition
-// header, the panel, `calculate` with `warning`, the separator, the result row, and where
-// the spec has them the standard-state rows and the unit pair.
+// header, the panel, `calculate` with `warning`, the separator, the result row, and in the
+// windows that have them the standard-state rows and the unit pair.
 class PropertyCalculatorWindow : public StateEntryPanel {
  public:
   void calculate_Action();
@@ -55,25 +55,25 @@ class PropertyCalculatorWindow : public StateEntryPanel {
   void kJkg_Action();
 
  protected:
-  explicit PropertyCalculatorWindow(const PropertyWindowSpec& spec);
-  static WindowDesign MakeDesign(const PropertyWindowSpec& spec);
+  explicit PropertyCalculatorWindow(const PropertyWindowParticulars& particulars);
+  static WindowDesign MakeDesign(const PropertyWindowParticulars& particulars);
 
  private:
   void ShowValue(const char* label, double molarValue);
   void SwitchUnit(const char* radio, const char* unit, bool toSpecific);
 
-  const PropertyWindowSpec& spec_;
+  const PropertyWindowParticulars& particulars_;
 };
 
-// A property window class of its own: W names its particulars in `W::kSpec`.
+// A property window class of its own: W names its particulars in `W::kParticulars`.
 template <class W>
 class PropertyWindowOf : public PropertyCalculatorWindow {
  public:
   static const WindowDesign& Design() {
-    static const WindowDesign design = MakeDesign(W::kSpec);
+    static const WindowDesign design = MakeDesign(W::kParticulars);
     return design;
   }
 
  protected:
-  PropertyWindowOf() : PropertyCalculatorWindow(W::kSpec) {}
+  PropertyWindowOf() : PropertyCalculatorWindow(W::kParticulars) {}
 };
