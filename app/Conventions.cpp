@@ -68,6 +68,10 @@ ControlDesign LabelRow(const char* name, int left, int top, int width, int heigh
   return {ControlClass::StaticText, name, left, top, width, height, {{"Text", text}, {"TextSize", textSize}}};
 }
 
+ControlDesign Label16(const char* name, int left, int top, int width, const char* text, int height) {
+  return LabelRow(name, left, top, width, height, text, 16);
+}
+
 ControlDesign CalculateRow(int left, int top, Handler handler) {
   return {ControlClass::PushButton, "calculate", left, top, 105, 30,
           {{"Caption", "calculate"}, {"TextSize", 18}, {"Default", true}}, handler};

@@ -21,10 +21,6 @@ const std::vector<std::string_view> kCommonOrder{
     "satliq",      "satvap",     "Temperature",   "StaticText1",   "GroupBox2",   "Kelvin",
     "Density1",    "Celsius",    "Density2",      "warning",       "calculate"};
 
-ControlDesign Label16(const char* name, int left, int top, int width, const char* text) {
-  return LabelRow(name, left, top, width, 25, text, 16);
-}
-
 ControlDesign Note(const char* name, int left, int top, int width, int height, const char* text) {
   ControlDesign row = LabelRow(name, left, top, width, height, text, 12);
   row.props.emplace_back("Multiline", true);

@@ -18,10 +18,6 @@ const QString kIdleDensity = QStringLiteral("corresponding density");
 // A value that is not finite is no state; 0 is what the panel stores for "none".
 double Finite(double x) { return std::isfinite(x) ? x : 0.0; }
 
-ControlDesign Text16(const char* name, int left, int top, int width, const char* text) {
-  return LabelRow(name, left, top, width, 25, text, 16);
-}
-
 ControlDesign Text12(const char* name, int left, int top, int width, int height, const char* text,
                      const char* parent = nullptr) {
   ControlDesign row = LabelRow(name, left, top, width, height, text, 12);
@@ -51,7 +47,7 @@ std::vector<ControlDesign> StateEntryPanel::FrameRows(const StateWindowFrame& f,
   const int r = place.top + place.lowerRows;  // rows from the hint box down
   const int L = f.line;
   return {
-      Text16("Definition", 20, 20, f.definitionWidth, f.definition),
+      Label16("Definition", 20, 20, f.definitionWidth, f.definition),
       {Canvas, "Canvas1", f.canvasLeft, f.canvasTop, f.canvasWidth, f.canvasHeight,
        {{"UseFocusRing", f.canvasFocusRing}}, nullptr, f.picture},
       WarningRow(160, L - 40),
@@ -66,10 +62,10 @@ std::vector<ControlDesign> StateEntryPanel::FrameRows(const StateWindowFrame& f,
       {RadioButton, "RadioButtonTV", 40, t + 59, 250, 25,
        {{"Caption", " Temperature and Molar Volume"}, {"TextSize", 14}, {"InitialParent", "GroupBox1"}},
        On(&StateEntryPanel::RadioButtonTV_Action)},
-      Text16("Temperature", 20, t + 110, 119, "Temperature"),
+      Label16("Temperature", 20, t + 110, 119, "Temperature"),
       {EditField, "dataEntryT", 145, t + 110, 120, 25, {{"TextSize", 16}},
        On(&StateEntryPanel::dataEntryT_TextChange)},
-      Text16("StaticText1", 275, t + 110, 80, "Kelvin"),
+      Label16("StaticText1", 275, t + 110, 80, "Kelvin"),
       {GroupBox, "GroupBox2", 365, t + 100, 70, 54, {}},
       KelvinRow(372, t + 107, "GroupBox2", On(&StateEntryPanel::Kelvin_Action)),
       CelsiusRow(372, t + 107, "GroupBox2", On(&StateEntryPanel::Celsius_Action)),
@@ -79,17 +75,17 @@ std::vector<ControlDesign> StateEntryPanel::FrameRows(const StateWindowFrame& f,
              "Rectangle1"),
       Text12("satliq", 40, r + 195, 266, 15, "liquid", "Rectangle1"),
       Text12("satvap", 40, r + 215, 266, 15, "vapour", "Rectangle1"),
-      Text16("Parameter", 20, r + 255, 130, "parameter"),
+      Label16("Parameter", 20, r + 255, 130, "parameter"),
       {EditField, "dataEntryPV", 160, r + 255, 120, 25, {{"TextSize", 16}},
        On(&StateEntryPanel::dataEntryPV_TextChange)},
-      Text16("Unit0", 290, r + 255, 75, "unit"),
+      Label16("Unit0", 290, r + 255, 75, "unit"),
       Text12("Unitsup", 312, r + 254, 16, 20, ""),
       Text12("Density1", 160, r + 285, 280, 15, "corresponding density"),
       {PushButton, "PushButton1", 135, r + 310, 171, 25, {{"Caption", "calculation"}},
        On(&StateEntryPanel::PushButton1_Action)},
-      Text16("Parameter1", 20, r + 355, 130, "parameter"),
-      Text16("ResultPV", 160, r + 355, 120, ""),
-      Text16("Unit1", 290, r + 355, 75, "unit"),
+      Label16("Parameter1", 20, r + 355, 130, "parameter"),
+      Label16("ResultPV", 160, r + 355, 120, ""),
+      Label16("Unit1", 290, r + 355, 75, "unit"),
       Text12("UnitSup1", 312, r + 354, 16, 20, ""),
       Text12("Density2", 160, r + 385, 280, 15, "corresponding density"),
   };

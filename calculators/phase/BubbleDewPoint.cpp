@@ -62,11 +62,8 @@ const WindowDesign& BubbleDewPoint::Design() {
           {StaticText, "Unit2", 400, 385, 70, 25, {{"Text", "unit"}, {"TextSize", 16}}},
           {StaticText, "Fugacity", 40, 530, 125, 25, {{"Text", "Fugacity"}, {"TextSize", 16}}},
           {StaticText, "ResultText", 40, 575, 540, 30, {{"TextSize", 10}, {"Multiline", true}}},
-          {RadioButton, "Kelvin", 532, 277, 56, 20,
-           {{"Caption", "in K"}, {"TextSize", 12}, {"Value", true}},
-           On(&BubbleDewPoint::Kelvin_Action)},
-          {RadioButton, "Celsius", 532, 298, 56, 20, {{"Caption", "in \u02DAC"}, {"TextSize", 12}},
-           On(&BubbleDewPoint::Celsius_Action)},
+          KelvinRow(532, 277, nullptr, On(&BubbleDewPoint::Kelvin_Action)),
+          CelsiusRow(532, 277, nullptr, On(&BubbleDewPoint::Celsius_Action)),
           {GroupBox, "GroupBox1", 525, 270, 70, 54, {}},
           {GroupBox, "GroupBox4", 335, 165, 270, 85,
            {{"Caption", "Mode"}, {"TextSize", 16}, {"Italic", true}}},
@@ -98,8 +95,7 @@ const WindowDesign& BubbleDewPoint::Design() {
            {{"Text", CurveLimitsText()}, {"TextSize", 12}, {"Multiline", true}}},
           {StaticText, "parameter1", 20, 280, 150, 25, {{"Text", "parameter"}, {"TextSize", 16}}},
           {Line, "Line1", 20, 375, 580, 0, {{"X1", 20}, {"Y1", 375}, {"X2", 600}, {"Y2", 375}}},
-          {StaticText, "warning", 160, 335, 435, 30,
-           {{"TextColor", Platform::Red}, {"TextSize", 12}, {"Multiline", true}}},
+          WarningRow(160, 335, 435),
           {Line, "Line2", 40, 455, 480, 0, {{"X1", 40}, {"Y1", 455}, {"X2", 520}, {"Y2", 455}}},
           {Line, "Line3", 40, 560, 480, 0, {{"X1", 40}, {"Y1", 560}, {"X2", 520}, {"Y2", 560}}},
           MethodGroup("GroupBox7", 85),
@@ -128,7 +124,7 @@ void BubbleDewPoint::RadioButtonPh_Action() {
 // shown pressure is never converted as a temperature by a later unit switch.
 void BubbleDewPoint::ChooseInput(const QString& given, const QString& givenUnit, const QString& sought,
                                  const QString& soughtUnit) {
-  Field("dataEntry").SetText({});
+  Field("dataEntry").SetText(QString());
   Label("parameter1").SetText(given);
   Label("unit1").SetText(givenUnit);
   Label("Parameter2").SetText(sought);
@@ -151,11 +147,11 @@ void BubbleDewPoint::ChoosePhase(const char* radio, const char* picture, const c
 }
 
 void BubbleDewPoint::Kelvin_Action() {
-  if (Radio("Kelvin").Value()) SwitchUnit(QStringLiteral("Kelvin"), Globals::CelsiusOffset);
+  if (Radio("Kelvin").Value()) SwitchUnit(KelvinLabel(), Globals::CelsiusOffset);
 }
 
 void BubbleDewPoint::Celsius_Action() {
-  if (Radio("Celsius").Value()) SwitchUnit(QStringLiteral("\u02DACelsius"), -Globals::CelsiusOffset);
+  if (Radio("Celsius").Value()) SwitchUnit(CelsiusLabel(), -Globals::CelsiusOffset);
 }
 
 // A typed temperature is dropped with its results; a temperature found is converted from
@@ -163,9 +159,9 @@ void BubbleDewPoint::Celsius_Action() {
 void BubbleDewPoint::SwitchUnit(const QString& unit, double shift) {
   if (Radio("RadioButtonTh").Value()) {
     Label("unit1").SetText(unit);
-    Label("Answer").SetText({});
-    Field("dataEntry").SetText({});
-    for (const char* name : {"ResultText", "warning"}) Label(name).SetText({});
+    Label("Answer").SetText(QString());
+    Field("dataEntry").SetText(QString());
+    for (const char* name : {"ResultText", "warning"}) Label(name).SetText(QString());
     EmptyPhases();
   }
   if (Radio("RadioButtonPh").Value()) {
@@ -177,8 +173,8 @@ void BubbleDewPoint::SwitchUnit(const QString& unit, double shift) {
 }
 
 void BubbleDewPoint::Clear_Action() {
-  for (const char* name : {"Answer", "ResultText", "warning"}) Label(name).SetText({});
-  Field("dataEntry").SetText({});
+  for (const char* name : {"Answer", "ResultText", "warning"}) Label(name).SetText(QString());
+  Field("dataEntry").SetText(QString());
   for (const char* name : {"Simple", "equality", "RadioButtonTh", "RadioButtonPh", "Liquid", "Vapour"})
     Radio(name).SetValue(false);
   for (const char* name : {"ImageWell1", "ImageWell2"}) Control<Platform::ImageWell>(name).setVisible(false);
@@ -222,7 +218,7 @@ void BubbleDewPoint::CalculateSimple() {
   if (e.input == Input::Pressure) e.T = Globals::SaturationT(e.P);
   if (e.input != Input::None) {
     Label("Answer").SetText(e.input == Input::Temperature ? Str(e.P) : TemperatureText(e.T));
-    Label("ResultText").SetText({});
+    Label("ResultText").SetText(QString());
   }
   using namespace Globals;
   if (e.T > TripleTempKelvin && e.T < CritTempKelvin) {
@@ -273,7 +269,7 @@ void BubbleDewPoint::CalculateEquality() {
 // ---------------------------------------------------------------- display
 
 QString BubbleDewPoint::TemperatureUnit() {
-  return Radio("Celsius").Value() ? QStringLiteral("\u02DACelsius") : QStringLiteral("Kelvin");
+  return Radio("Celsius").Value() ? CelsiusLabel() : KelvinLabel();
 }
 
 QString BubbleDewPoint::TemperatureText(double kelvin) {
@@ -282,9 +278,9 @@ QString BubbleDewPoint::TemperatureText(double kelvin) {
 
 // Empties the answer and every result and removes the red border; entry and selections stay.
 void BubbleDewPoint::ResetResults() {
-  Label("Answer").SetText({});
+  Label("Answer").SetText(QString());
   EmptyPhases();
-  for (const char* name : {"ResultText", "warning"}) Label(name).SetText({});
+  for (const char* name : {"ResultText", "warning"}) Label(name).SetText(QString());
   for (const char* name : {"Rectangle1", "Rectangle2"}) SetBorder(name, Platform::White);
 }
 
@@ -295,7 +291,7 @@ void BubbleDewPoint::ShowPhases(double vLiquid, double vVapour, double fLiquid, 
 }
 
 void BubbleDewPoint::EmptyPhases() {
-  for (const char* name : kPhaseLabels) Label(name).SetText({});
+  for (const char* name : kPhaseLabels) Label(name).SetText(QString());
 }
 
 // Both phases are one at the critical point: the critical volume and its one fugacity.
@@ -309,7 +305,7 @@ void BubbleDewPoint::ShowCriticalPoint(double T, double P) {
 
 void BubbleDewPoint::ShowNoSolution(const QString& note) {
   Label("Answer").SetText(QStringLiteral("no solution"));
-  Label("warning").SetText({});
+  SetWarning(*this);
   EmptyPhases();
   Label("ResultText").SetText(note);
 }

@@ -11,14 +11,6 @@ using enum Platform::ControlClass;
 using Platform::Str;
 using Platform::Val;
 
-namespace {
-
-ControlDesign Label16(const char* name, int left, int top, int width, const char* text = "") {
-  return {StaticText, name, left, top, width, 20, {{"Text", text}, {"TextSize", 16}}};
-}
-
-}  // namespace
-
 const WindowDesign& LiquidVapourEq::Design() {
   static const WindowDesign design{
       "LiquidVapourEq",
@@ -28,34 +20,32 @@ const WindowDesign& LiquidVapourEq::Design() {
       {
           {StaticText, "Temperature", 30, 320, 130, 25, {{"Text", "Temperature"}, {"TextSize", 16}}},
           {StaticText, "StaticText12", 290, 320, 80, 25, {{"Text", "Kelvin"}, {"TextSize", 16}}},
-          {RadioButton, "Kelvin", 407, 327, 56, 20,
-           {{"Caption", "in K"}, {"TextSize", 12}, {"Value", true}}, On(&LiquidVapourEq::Kelvin_Action)},
-          {RadioButton, "Celsius", 407, 348, 56, 20, {{"Caption", "in \u02DAC"}, {"TextSize", 12}},
-           On(&LiquidVapourEq::Celsius_Action)},
+          KelvinRow(407, 327, nullptr, On(&LiquidVapourEq::Kelvin_Action)),
+          CelsiusRow(407, 327, nullptr, On(&LiquidVapourEq::Celsius_Action)),
           {GroupBox, "GroupBox1", 400, 320, 70, 54, {}},
-          Label16("MolarVolume", 40, 515, 120, "Molar Volume"),
+          Label16("MolarVolume", 40, 515, 120, "Molar Volume", 20),
           {StaticText, "PhaseX1", 200, 455, 103, 20, {{"Text", "liquid phase"}, {"TextSize", 14}}},
           {StaticText, "PhaseY1", 330, 455, 125, 20, {{"Text", "vapour phase"}, {"TextSize", 14}}},
-          Label16("VolFrac", 40, 485, 134, "Volume Fraction"),
-          Label16("denstext", 40, 545, 120, "Density"),
-          Label16("MolarV1", 200, 515, 120),
-          Label16("MolarV2", 330, 515, 120),
-          Label16("Dens1", 200, 545, 120),
-          Label16("Dens2", 330, 545, 120),
-          Label16("frac1", 200, 485, 120),
-          Label16("frac2", 330, 485, 120),
-          Label16("StaticText5", 461, 515, 75, "cm /mol"),
+          Label16("VolFrac", 40, 485, 134, "Volume Fraction", 20),
+          Label16("denstext", 40, 545, 120, "Density", 20),
+          Label16("MolarV1", 200, 515, 120, "", 20),
+          Label16("MolarV2", 330, 515, 120, "", 20),
+          Label16("Dens1", 200, 545, 120, "", 20),
+          Label16("Dens2", 330, 545, 120, "", 20),
+          Label16("frac1", 200, 485, 120, "", 20),
+          Label16("frac2", 330, 485, 120, "", 20),
+          Label16("StaticText5", 461, 515, 75, "cm /mol", 20),
           {StaticText, "StaticText6", 483, 513, 16, 20, {{"Text", "3"}, {"TextSize", 12}}},
-          Label16("StaticText7", 461, 545, 55, "g/cm"),
+          Label16("StaticText7", 461, 545, 55, "g/cm", 20),
           {StaticText, "StaticText8", 496, 541, 16, 20, {{"Text", "3"}, {"TextSize", 12}}},
           {PushButton, "Clear", 555, 20, 50, 20, {{"Caption", "clear"}, {"TextSize", 10}},
            On(&LiquidVapourEq::Clear_Action)},
           {PushButton, "calculate", 30, 365, 100, 30,
            {{"Caption", "calculate"}, {"TextSize", 18}, {"Default", true}},
            On(&LiquidVapourEq::calculate_Action)},
-          Label16("Homogen2", 40, 420, 80, "Pressure"),
-          Label16("Answer", 190, 420, 120),
-          Label16("Dimension2", 320, 420, 70, "MPa"),
+          Label16("Homogen2", 40, 420, 80, "Pressure", 20),
+          Label16("Answer", 190, 420, 120, "", 20),
+          Label16("Dimension2", 320, 420, 70, "MPa", 20),
           {StaticText, "Text1", 20, 20, 210, 25,
            {{"Text", "Limits liquid-vapour curve"}, {"TextSize", 16}, {"Multiline", true}}},
           {StaticText, "MolarVolume1", 20, 170, 130, 25, {{"Text", "Molar Volume"}, {"TextSize", 16}}},
@@ -77,8 +67,7 @@ const WindowDesign& LiquidVapourEq::Design() {
           {EditField, "DataEntryT", 160, 320, 120, 25, {}},
           {Line, "Line2", 20, 410, 580, 0, {{"X1", 20}, {"Y1", 410}, {"X2", 600}, {"Y2", 410}}},
           {Line, "Line3", 40, 480, 490, 0, {{"X1", 40}, {"Y1", 480}, {"X2", 530}, {"Y2", 480}}},
-          {StaticText, "warning", 153, 365, 230, 30,
-           {{"TextColor", Platform::Red}, {"TextSize", 12}, {"Multiline", true}}},
+          WarningRow(153, 365, 230),
           MethodGroup("GroupBox2", 87),
           MethodRadio("Simple", "GroupBox2", 87, On(&LiquidVapourEq::Simple_Action)),
           MethodRadio("equality", "GroupBox2", 87, On(&LiquidVapourEq::equality_Action)),
@@ -91,19 +80,19 @@ const WindowDesign& LiquidVapourEq::Design() {
 
 // The typed temperature is read in the unit chosen when it is used; nothing is converted.
 void LiquidVapourEq::Kelvin_Action() {
-  if (Radio("Kelvin").Value()) Label("StaticText12").SetText(QStringLiteral("Kelvin"));
+  if (Radio("Kelvin").Value()) Label("StaticText12").SetText(KelvinLabel());
 }
 
 void LiquidVapourEq::Celsius_Action() {
-  if (Radio("Celsius").Value()) Label("StaticText12").SetText(QStringLiteral("\u02DACelsius"));
+  if (Radio("Celsius").Value()) Label("StaticText12").SetText(CelsiusLabel());
 }
 
 void LiquidVapourEq::DataEntryV_TextChange() {
   Globals::MolarVol = Val(Field("DataEntryV").Text());
   Label("Density").SetText(DensityHintKgM3(Globals::MolarVol));
-  Label("nummerTh").SetText({});
-  Label("Answer").SetText({});
-  Field("DataEntryT").SetText({});
+  Label("nummerTh").SetText(QString());
+  Label("Answer").SetText(QString());
+  Field("DataEntryT").SetText(QString());
   EmptyResults();
 }
 
@@ -118,17 +107,17 @@ void LiquidVapourEq::calTh_Action() {
 void LiquidVapourEq::Simple_Action() { equality_Action(); }
 
 void LiquidVapourEq::equality_Action() {
-  for (const char* name : {"warning", "nummerTh", "Answer"}) Label(name).SetText({});
+  for (const char* name : {"warning", "nummerTh", "Answer"}) Label(name).SetText(QString());
   EmptyResults();
 }
 
 void LiquidVapourEq::Clear_Action() {
   Radio("Simple").SetValue(false);
   Radio("equality").SetValue(false);
-  Label("warning").SetText({});
-  Field("DataEntryV").SetText({});
-  Field("DataEntryT").SetText({});
-  for (const char* name : {"nummerTh", "Answer"}) Label(name).SetText({});
+  SetWarning(*this);
+  Field("DataEntryV").SetText(QString());
+  Field("DataEntryT").SetText(QString());
+  for (const char* name : {"nummerTh", "Answer"}) Label(name).SetText(QString());
   EmptyResults();
 }
 
@@ -147,10 +136,10 @@ void LiquidVapourEq::calculate_Action() {
     Label("warning").SetText(
         QStringLiteral("warning: put a number for molar volume and temperature (below Th)"));
     for (const char* name : {"Answer", "frac1", "frac2", "MolarV1", "MolarV2", "Dens1", "Dens2"})
-      Label(name).SetText({});
+      Label(name).SetText(QString());
     return;
   }
-  Label("warning").SetText({});
+  SetWarning(*this);
   if (simple) CalculateSimple(V, T);
   if (equality) CalculateEquality(V, T);
 }
@@ -200,5 +189,5 @@ void LiquidVapourEq::ShowAnswer(const QString& text, Platform::Colour colour) {
 
 // The phase volumes, densities and volume fractions.
 void LiquidVapourEq::EmptyResults() {
-  for (const char* name : {"MolarV1", "MolarV2", "Dens1", "Dens2", "frac1", "frac2"}) Label(name).SetText({});
+  for (const char* name : {"MolarV1", "MolarV2", "Dens1", "Dens2", "frac1", "frac2"}) Label(name).SetText(QString());
 }

@@ -96,12 +96,21 @@ void Isochore::Event_Activate() {
   const double V = Globals::MolarVol;
   Label("ResultV").SetText(Str(V));
   Label("ResultV1").SetText(Str(V > 0 ? Globals::MolarMassGmol / V : 0.0));
-  Label("filename0").SetText({});
-  Label("filename1").SetText({});
+  Label("filename0").SetText(QString());
+  Label("filename1").SetText(QString());
   Platform::Listbox& list = List("ListBox1");
   list.DeleteAllRows();
   list.SetHeading(0, QStringLiteral("Temperature (\u02DAC)"));
   list.SetHeading(1, QStringLiteral("Pressure (MPa)"));
+}
+
+// Each entry that holds no usable value asks for a number; true when all three hold one.
+bool Isochore::RangeAccepted(double tmin, double tmax, double step) {
+  const bool minimum = !(tmin < 0), maximum = tmax > tmin, interval = step > 0;
+  if (!minimum) Field("minimum").SetText(QStringLiteral("put number"));
+  if (!maximum) Field("maximum").SetText(QStringLiteral("put number"));
+  if (!interval) Field("interval").SetText(QStringLiteral("put number"));
+  return minimum && maximum && interval;
 }
 
 void Isochore::calculate_Action() {
@@ -110,21 +119,7 @@ void Isochore::calculate_Action() {
   const double step = Val(Field("interval").Text());
   List("ListBox1").DeleteAllRows();
 
-  bool refused = false;
-  if (tmin < 0) {
-    Field("minimum").SetText(QStringLiteral("put number"));
-    refused = true;
-  }
-  if (!(tmax > tmin)) {
-    Field("maximum").SetText(QStringLiteral("put number"));
-    refused = true;
-  }
-  if (!(step > 0)) {
-    Field("interval").SetText(QStringLiteral("put number"));
-    refused = true;
-  }
-
-  if (!refused) {
+  if (RangeAccepted(tmin, tmax, step)) {
     const double V = Globals::MolarVol;
     // Accumulated in kelvin, so the last row can differ from the file's series by rounding.
     StepIsochore(tmin - step + Globals::CelsiusOffset, tmax + Globals::CelsiusOffset, step, [&](double T) {
@@ -132,8 +127,8 @@ void Isochore::calculate_Action() {
       return true;
     });
   }
-  Label("filename1").SetText({});
-  Label("filename0").SetText({});
+  Label("filename1").SetText(QString());
+  Label("filename0").SetText(QString());
 }
 
 void Isochore::Export_Action() {

@@ -15,6 +15,7 @@ class Isochore : public ImplicitWindow {
   void Event_Activate() override;
 
  private:
+  bool RangeAccepted(double tmin, double tmax, double step);
   bool WriteExport(const QString& fileName, double tmin, double tmax, double step, double V);
 };
 

@@ -58,7 +58,7 @@ void PressuresWindow::ReadTemperatureEntry() {
 void PressuresWindow::dataEntry_TextChange() {
   Globals::MolarVol = Val(Field("dataEntry").Text());
   Label("Density").SetText(DensityHintKgM3(Globals::MolarVol));
-  Label("Result").SetText({});
+  Label("Result").SetText(QString());
   SetWarning(*this);
 }
 
@@ -69,7 +69,7 @@ void PressuresWindow::dataEntry1_TextChange() {
     ShowSaturationLimits(*this, "temperaturelimit", QStringLiteral("At temperatures below critical point:"), T);
   else
     EmptySaturationLimits(*this, "temperaturelimit");
-  Label("Result").SetText({});
+  Label("Result").SetText(QString());
   SetWarning(*this);
 }
 
@@ -106,9 +106,9 @@ void PressuresWindow::Celsius_Action() {
 void PressuresWindow::PushButton1_Action() { Isochore().Show(); }
 
 void PressuresWindow::Clear_Action() {
-  Field("dataEntry").SetText({});
-  Field("dataEntry1").SetText({});
-  Label("Result").SetText({});
+  Field("dataEntry").SetText(QString());
+  Field("dataEntry1").SetText(QString());
+  Label("Result").SetText(QString());
   ResetTemperatureUnit(*this, "StaticText4");
   SetWarning(*this);
   EmptySaturationLimits(*this, "temperaturelimit");

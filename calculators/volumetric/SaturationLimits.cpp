@@ -15,7 +15,7 @@ void ShowSaturationLimits(ImplicitWindow& window, const char* headingLabel, cons
 }
 
 void EmptySaturationLimits(ImplicitWindow& window, const char* headingLabel) {
-  window.Label(headingLabel).SetText({});
-  window.Label("liquidlimit").SetText({});
-  window.Label("vapourlimit").SetText({});
+  window.Label(headingLabel).SetText(QString());
+  window.Label("liquidlimit").SetText(QString());
+  window.Label("vapourlimit").SetText(QString());
 }

@@ -82,7 +82,7 @@ TEST_F(LiquidVapourEqTest, BothMethodsGiveTheEquilibriumAndTheVolumeFractions) {
 // computed, taken by a method change, or "error"); the shown Th stays.
 TEST_F(LiquidVapourEqTest, RejectedInputsWarnAndLeaveNoResult) {
   auto expectRejected = [&](const char* what) {
-    w->Label("warning").SetText({});
+    w->Label("warning").SetText(QString());
     GuiTest::Click(*w, "calculate");
     EXPECT_EQ(Text("warning"), kWarning) << what;
     EXPECT_EQ(Text("Answer") + Results(), "||||||") << what;
