@@ -1,12 +1,10 @@
 #include <cstdio>
 #include <string>
-#include <utility>
 
 #include "app/platform/ValStr.h"
 #include "calculators/phase/LiquidVapourEq.h"
 #include "eos/Globals.h"
 #include "tests/support/GuiTest.h"
-#include "tests/support/ReferenceTable.h"
 
 using Platform::Str;
 using Platform::Val;
@@ -136,16 +134,6 @@ TEST_F(LiquidVapourEqTest, AFailedSearchEmptiesEveryResult) {
   EXPECT_EQ(w->Field("DataEntryV").Text() + w->Field("DataEntryT").Text() + Text("nummerTh") + Text("Answer") + Results(), "||||||");
   EXPECT_FALSE(w->Radio("Simple").Value() || w->Radio("equality").Value());
   EXPECT_TRUE(w->Radio("Celsius").Value());
-}
-
-// At the reference temperatures, to the digits the window shows.
-TEST_F(LiquidVapourEqTest, FugacityEqualityShowsTheReferenceCurve) {
-  for (const Reference::Row& r : Reference::Table("saturation.csv")) {
-    if (r["T_K"] <= 91 || r["T_K"] > 190) continue;
-    Calculate("98.6", "equality", QString::fromStdString(r.Text("T_K")));
-    for (const auto& [label, column] : {std::pair{"Answer", "p_sat_MPa"}, {"MolarV1", "V_liq_cm3mol"}, {"MolarV2", "V_vap_cm3mol"}})
-      EXPECT_NEAR(Val(Text(label)), r[column], 6e-7 * r[column]) << r.Text("T_K") << " " << label;
-  }
 }
 
 TEST_F(LiquidVapourEqTest, ASearchTakesUnderTenMilliseconds) {

