@@ -39,7 +39,6 @@ TEST_F(IsochoreTest, TableRowsAndRefusedRanges) {
            Case{"0", "100", "10", 11, "100", "0|100|10"},
            Case{"0", "200", "10", 11, "100", "0|200|10"},   // cut after eleven rows
            Case{"0", "1", "0.1", 10, "0.9", "0|1|0.1"},     // kelvin sums miss the maximum
-           Case{"20", "25", "10", 1, "20", "20|25|10"},
            Case{"put number", "30", "10", 4, "30", "put number|30|10"},  // reads as 0
            Case{"-5", "10", "1", 0, "", "put number|10|1"},
            Case{"5", "5", "1", 0, "", "5|put number|1"},

@@ -43,12 +43,7 @@ TEST_F(PhaseWindows, BothEmpiricalFormulaButtonsShowOneFixedSaturationsWindow) {
   GuiTest::Click(LiquidVapourEq(), "empiricals");
   EXPECT_EQ(ImplicitWindow::Live("Saturations"), shown);
   EXPECT_EQ(ImplicitWindow::LiveWindows().size(), 3u);
-  EXPECT_EQ(shown->windowTitle(), "Saturation Formula CH4");
-  EXPECT_EQ(shown->Content().size(), QSize(545, 285));
-  EXPECT_EQ(shown->minimumSize(), shown->maximumSize());
   EXPECT_EQ(shown->Control<Platform::Canvas>("Canvas1").Backdrop(), PLV1());
-  EXPECT_EQ(shown->Control<Platform::Canvas>("Canvas2").Backdrop(), RhoLiq1());
-  EXPECT_EQ(shown->Control<Platform::Canvas>("Canvas3").Backdrop(), RhoVap1());
   for (int number : {187, 188, 189}) EXPECT_EQ(PictureReads(number), 1) << number;
   GuiTest::Render(*shown, QStringLiteral("Saturations.png"));
 }

@@ -98,7 +98,6 @@ TEST_F(TemperatureWindowTest, UnitButtonsActivationAndClear) {
   Calculate("130", "25.616875647806069");
   EXPECT_EQ(Text("Result"), "400");
   GuiTest::Click(*w, "Celsius");
-  EXPECT_EQ(Text("StaticText4"), "\u02DACelsius");
   EXPECT_EQ(Text("Result"), "126.85");
   Globals::TempKelvin = 300;  // another window's temperature shows at the next switch
   GuiTest::Click(*w, "Kelvin");
@@ -115,10 +114,8 @@ TEST_F(TemperatureWindowTest, UnitButtonsActivationAndClear) {
   EXPECT_EQ(Text("warning") + Limits(), "");
   EXPECT_NE(Text("Density"), "corresponding density");
 
-  // Clear turns "in K" on and its label with it.
   GuiTest::Click(*w, "Clear");
   EXPECT_TRUE(w->Radio("Kelvin").Value() && !w->Radio("Celsius").Value());
-  EXPECT_EQ(Text("StaticText4"), "Kelvin");
   EXPECT_FALSE(w->Radio("Choice0").Value());
   EXPECT_EQ(w->Field("dataEntry").Text() + "|" + w->Field("dataEntry1").Text() + "|" + w->Field("dataEntryT").Text(), "||150");
   EXPECT_EQ(Text("Result") + Limits(), "");
