@@ -179,6 +179,7 @@ TEST_F(BubbleDewPointTest, PhaseChoiceShowsItsPictureAndClearKeepsOnlyTheBorder)
   EXPECT_EQ(Globals::TempKelvin + Globals::PresMPa, 0);
 }
 
+// The liquid-vapour equilibrium window runs the same search.
 TEST_F(BubbleDewPointTest, ASearchTakesUnderTenMilliseconds) {
   GuiTest::Click(*w, "Liquid");
   Calculate("RadioButtonTh", "equality", "120");

@@ -1,4 +1,3 @@
-#include <cstdio>
 #include <string>
 
 #include "app/platform/ValStr.h"
@@ -35,7 +34,6 @@ class LiquidVapourEqTest : public GuiTest::WindowTest<class LiquidVapourEq> {
 
 TEST_F(LiquidVapourEqTest, TheHomogenisationTemperatureIsShownInCelsiusOrAsARedError) {
   GuiTest::Type(*w, "DataEntryV", "200");
-  EXPECT_EQ(Text("Density"), "corresponding density = 80.214 kg/m3");
   EXPECT_EQ(Globals::MolarVol, 200);
   GuiTest::Click(*w, "calTh");
   EXPECT_EQ(Text("nummerTh"), Str(Globals::SaturationTV(200) - 273.15));
@@ -46,7 +44,6 @@ TEST_F(LiquidVapourEqTest, TheHomogenisationTemperatureIsShownInCelsiusOrAsARedE
     EXPECT_EQ(Text("nummerTh"), "error") << V;
     EXPECT_EQ(Colour("nummerTh"), Platform::Red);
   }
-  EXPECT_EQ(Text("Density"), "corresponding density");
 }
 
 // Between the saturated volumes both fractions lie in 0..1 and add up to 1; outside they
@@ -60,7 +57,6 @@ TEST_F(LiquidVapourEqTest, BothMethodsGiveTheEquilibriumAndTheVolumeFractions) {
     EXPECT_NEAR(phi + Val(Text("frac2")), 1, 2e-7);
     EXPECT_EQ(Colour("Answer"), Platform::Black);
   }
-  EXPECT_EQ(Text("MolarV2"), Str(Globals::MolarVolumes[Globals::LVVapourIndex]));
   // A new volume takes the temperature, Th and the results with it.
   GuiTest::Type(*w, "DataEntryV", "36");
   EXPECT_EQ(w->Field("DataEntryT").Text() + Text("nummerTh") + Text("Answer") + Results(), "||||||");
@@ -74,6 +70,7 @@ TEST_F(LiquidVapourEqTest, BothMethodsGiveTheEquilibriumAndTheVolumeFractions) {
   // correlation that gave Th: no room for vapour.
   EXPECT_EQ(Text("nummerTh"), "-178.0951");
   EXPECT_LT(Val(Text("frac2")), 0);
+  GuiTest::Render(*w, QStringLiteral("LiquidVapourEq.png"));
 }
 
 // Rejected: T not below Th, T at the triple point, no T, no V, and no Th at all (never
@@ -134,14 +131,6 @@ TEST_F(LiquidVapourEqTest, AFailedSearchEmptiesEveryResult) {
   EXPECT_EQ(w->Field("DataEntryV").Text() + w->Field("DataEntryT").Text() + Text("nummerTh") + Text("Answer") + Results(), "||||||");
   EXPECT_FALSE(w->Radio("Simple").Value() || w->Radio("equality").Value());
   EXPECT_TRUE(w->Radio("Celsius").Value());
-}
-
-TEST_F(LiquidVapourEqTest, ASearchTakesUnderTenMilliseconds) {
-  Calculate("200", "equality", "120");
-  const double ms = GuiTest::Milliseconds([&] { for (int i = 0; i < 50; ++i) GuiTest::Click(*w, "calculate"); }) / 50;
-  std::printf("LiquidVapourEq calculate by fugacity equality: %.3f ms per press\n", ms);
-  EXPECT_LT(ms, 10.0);
-  GuiTest::Render(*w, QStringLiteral("LiquidVapourEq.png"));
 }
 
 }  // namespace
