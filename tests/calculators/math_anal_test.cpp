@@ -54,10 +54,7 @@ TEST_F(MathAnalTest, VolumeListBracketsTheRootAndAppends) {
   Fill(list);
   ASSERT_EQ(rows.ListCount(), 501);
   EXPECT_EQ(passes, 501);
-  double v = 16;
-  for (int row = 0; row < 501; ++row) v *= 1.01;
-  EXPECT_EQ(rows.Cell(0, 0), "16.16");
-  EXPECT_EQ(rows.Cell(500, 0), Str(v));
+  EXPECT_EQ(rows.Cell(0, 0) + " " + rows.Cell(500, 0), "16.16 2339.528");  // 16 cm3/mol, 1 % a row
   int changes = 0;
   for (int row = 1; row < 501; ++row) {
     if ((Val(rows.Cell(row - 1, 1)) > 0) == (Val(rows.Cell(row, 1)) > 0)) continue;
