@@ -64,4 +64,30 @@ TEST(Reference, SinglePhaseGridAndIdentities) {
   }
 }
 
+TEST(Reference, VolumeFromTemperatureAndPressure) {
+  for (const Row& r : Reference::Table("volume-inversion.csv")) {
+    const double T = r["T_K"], P = r["p_MPa"], expected = r["V_cm3mol"];
+    // The start a caller takes: the saturated volume on the side of the vapour pressure.
+    double start = CritMolarVol;
+    if (T < CritTempKelvin)
+      start = SaturationP(T) < P ? SaturationV(SatSelLiquid, T) - PanelStartOffset
+                                 : SaturationV(SatSelVapour, T) + PanelStartOffset;
+    EXPECT_NEAR(Setzmann_Volume(T, P, start), expected, 1e-9 * expected) << T << " K, " << P << " MPa";
+  }
+}
+
+TEST(Reference, SaturationThroughFugacityDifference) {
+  for (const Row& r : Reference::Table("saturation.csv")) {
+    const double T = r["T_K"], P = r["p_sat_MPa"];
+    const double difference = Function_LV(T, P);
+    const double tolerance = T <= 189 ? 1e-9 : 1e-8;   // conditioning grows towards Tc
+    EXPECT_NEAR(MolarVolumes[LVLiquidIndex], r["V_liq_cm3mol"], tolerance * r["V_liq_cm3mol"]) << T;
+    EXPECT_NEAR(MolarVolumes[LVVapourIndex], r["V_vap_cm3mol"], tolerance * r["V_vap_cm3mol"]) << T;
+    // Near the triple point the liquid's pressure moves 1e5 times faster than its volume, so a
+    // volume right to 1e-12 still moves ln f by some 1e-7.
+    EXPECT_NEAR(difference, 0.0, 1e-6 * P) << T;
+    EXPECT_GT(Fugacity[LVLiquidIndex], 0.0);
+  }
+}
+
 }  // namespace
