@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "eos/Globals.h"
-#include "eos/PhysicalRoots.h"
 
 namespace {
 
@@ -40,15 +39,6 @@ const std::vector<TP> kSaturationTP = {{90.6941, 0.011696063922544176},
                                        {150.27343333333334, 1.0528854675030668},
                                        {174.10516666666666, 2.6920331405848992},
                                        {189.5, 4.4485151344564837}};
-
-// States where the windows' ideal-gas start leads to another root of the equation, so that the
-// search for a physical root goes on to its further starts: dense supercritical fluid and
-// compressed liquid.
-const std::vector<TP> kVolumeMissedStartTP = {{514, 916.2}, {600, 980}, {125.15, 12.66}};
-struct PV {
-  double P, V;
-};
-const std::vector<PV> kTemperatureMissedStartPV = {{12.66, 38.63}, {8.83608, 40.9003}, {5.35054, 45.7225}};
 
 const std::vector<double> kSaturationPressures = {0.0117, 0.1, 0.5, 1.5, 3.0, 4.5};
 
@@ -89,12 +79,6 @@ void BM_VolumeVapour(benchmark::State& state) {
     return Setzmann_Volume(s.T, s.P, SaturationV(SatSelVapour, s.T) + PanelStartOffset);
   });
 }
-void BM_PhysicalVolumeMissedStart(benchmark::State& state) {
-  Cycle(state, kVolumeMissedStartTP, [](const TP& s) { return PhysicalVolume(s.T, s.P, GasConstR * s.T / s.P); });
-}
-void BM_PhysicalTemperatureMissedStart(benchmark::State& state) {
-  Cycle(state, kTemperatureMissedStartPV, [](const PV& s) { return PhysicalTemperature(s.P, s.V, s.P * s.V / GasConstR); });
-}
 void BM_SaturationT(benchmark::State& state) {
   Cycle(state, kSaturationPressures, [](double P) { return SaturationT(P); });
 }
@@ -114,8 +98,6 @@ BENCHMARK(BM_Cp);
 BENCHMARK(BM_Sound);
 BENCHMARK(BM_VolumeLiquid);
 BENCHMARK(BM_VolumeVapour);
-BENCHMARK(BM_PhysicalVolumeMissedStart);
-BENCHMARK(BM_PhysicalTemperatureMissedStart);
 BENCHMARK(BM_SaturationT);
 BENCHMARK(BM_Function_LV);
 
