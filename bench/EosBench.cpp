@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <vector>
 
+#include "bench/BenchCycle.h"
 #include "eos/Globals.h"
 
 namespace {
@@ -41,15 +42,6 @@ const std::vector<TP> kSaturationTP = {{90.6941, 0.011696063922544176},
                                        {189.5, 4.4485151344564837}};
 
 const std::vector<double> kSaturationPressures = {0.0117, 0.1, 0.5, 1.5, 3.0, 4.5};
-
-template <typename Item, typename Call>
-void Cycle(benchmark::State& state, const std::vector<Item>& items, Call call) {
-  std::size_t i = 0;
-  for (auto _ : state) {
-    benchmark::DoNotOptimize(call(items[i]));
-    if (++i == items.size()) i = 0;
-  }
-}
 
 void BM_Residual(benchmark::State& state) {   // every selector in turn
   std::size_t i = 0, selector = 0;

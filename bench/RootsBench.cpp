@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <vector>
 
+#include "bench/BenchCycle.h"
 #include "eos/Globals.h"
 #include "eos/PhysicalRoots.h"
 
@@ -25,15 +26,6 @@ struct PV {
 // Dense supercritical fluid and compressed liquid, from the ideal-gas start.
 const std::vector<TP> kVolumeMissedStartTP = {{514, 916.2}, {600, 980}, {125.15, 12.66}};
 const std::vector<PV> kTemperatureMissedStartPV = {{12.66, 38.63}, {8.83608, 40.9003}, {5.35054, 45.7225}};
-
-template <typename Item, typename Call>
-void Cycle(benchmark::State& state, const std::vector<Item>& items, Call call) {
-  std::size_t i = 0;
-  for (auto _ : state) {
-    benchmark::DoNotOptimize(call(items[i]));
-    if (++i == items.size()) i = 0;
-  }
-}
 
 void BM_PhysicalVolumeMissedStart(benchmark::State& state) {
   Cycle(state, kVolumeMissedStartTP, [](const TP& s) { return PhysicalVolume(s.T, s.P, GasConstR * s.T / s.P); });
