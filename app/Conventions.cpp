@@ -68,6 +68,11 @@ ControlDesign LabelRow(const char* name, int left, int top, int width, int heigh
   return {ControlClass::StaticText, name, left, top, width, height, {{"Text", text}, {"TextSize", textSize}}};
 }
 
+ControlDesign HorizontalLineRow(const char* name, int left, int top, int width) {
+  return {ControlClass::Line, name, left, top, width, 0,
+          {{"X1", left}, {"Y1", top}, {"X2", left + width}, {"Y2", top}}};
+}
+
 ControlDesign Label16(const char* name, int left, int top, int width, const char* text, int height) {
   return LabelRow(name, left, top, width, height, text, 16);
 }

@@ -41,6 +41,9 @@ ControlDesign CelsiusRow(int left, int top, const char* parent, Handler handler)
 ControlDesign LabelRow(const char* name, int left, int top, int width, int height, const char* text,
                        int textSize);
 
+// A horizontal separator line from (left, top), `width` long; its end points follow from its box.
+ControlDesign HorizontalLineRow(const char* name, int left, int top, int width);
+
 // A label of 16-pixel text, the size of most rows of the calculator windows.
 ControlDesign Label16(const char* name, int left, int top, int width, const char* text = "", int height = 25);
 

@@ -1,5 +1,6 @@
 #include "app/Start.h"
 
+#include "app/Conventions.h"
 #include "app/MenuBar1.h"
 #include "app/Pictures.h"
 #include "app/Selection.h"
@@ -13,7 +14,7 @@ const WindowDesign& Start::Design() {
       {
           {StaticText, "StaticText3", 205, 130, 130, 30,
            {{"Text", "Quarn Zeq"}, {"TextSize", 24}, {"Multiline", true}}},
-          {Line, "Line1", 0, 90, 540, 0, {{"X1", 0}, {"Y1", 90}, {"X2", 540}, {"Y2", 90}}},
+          HorizontalLineRow("Line1", 0, 90, 540),
           {ImageWell, "ImageWell1", 1, 2, 368, 87, {}, nullptr, Logo10},
           {PushButton, "continue1", 445, 465, 75, 25,
            {{"Caption", "continue"}, {"TextSize", 12}, {"Default", true}},

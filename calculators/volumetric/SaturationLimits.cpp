@@ -5,6 +5,16 @@
 
 using Platform::Str;
 
+std::vector<ControlDesign> SaturationLimitRows(const char* headingLabel, int top) {
+  std::vector<ControlDesign> rows;
+  for (const char* name : {headingLabel, "liquidlimit", "vapourlimit"}) {
+    rows.push_back(
+        {Platform::ControlClass::StaticText, name, 40, top, 310, 16, {{"TextSize", 12}, {"Multiline", true}}});
+    top += 20;
+  }
+  return rows;
+}
+
 void ShowSaturationLimits(ImplicitWindow& window, const char* headingLabel, const QString& heading,
                           double T) {
   const double vapour = Globals::SaturationV(Globals::SatSelVapour, T);

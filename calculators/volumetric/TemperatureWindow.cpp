@@ -56,12 +56,10 @@ const WindowDesign& TemperatureWindow::Design() {
           {
               CalculateRow(30, 485, On(&TemperatureWindow::calculate_Action)),
               WarningRow(155, 485),
-              {Line, "Line1", 20, 530, 430, 0, {{"X1", 20}, {"Y1", 530}, {"X2", 450}, {"Y2", 530}}},
-              {StaticText, "pressurelimit", 40, 205, 310, 16, {{"TextSize", 12}, {"Multiline", true}}},
-              {StaticText, "liquidlimit", 40, 225, 310, 16, {{"TextSize", 12}, {"Multiline", true}}},
-              {StaticText, "vapourlimit", 40, 245, 310, 16, {{"TextSize", 12}, {"Multiline", true}}},
-              {Canvas, "Canvas1", 220, 20, 184, 50, {}, nullptr, pressure1},
+              HorizontalLineRow("Line1", 20, 530, 430),
           },
+          SaturationLimitRows("pressurelimit", 205),
+          {{Canvas, "Canvas1", 220, 20, 184, 50, {}, nullptr, pressure1}},
       })};
   return design;
 }

@@ -45,7 +45,7 @@ const WindowDesign& VolumeWindow::Design() {
           {
               CalculateRow(30, 430, On(&VolumeWindow::calculate_Action)),
               WarningRow(160, 430),
-              {Line, "Line1", 20, 475, 420, 0, {{"X1", 20}, {"Y1", 475}, {"X2", 440}, {"Y2", 475}}},
+              HorizontalLineRow("Line1", 20, 475, 420),
               LabelRow("Result", 220, 490, 120, 25, "", 16),
               LabelRow("StaticText1", 350, 490, 75, 25, "cm /mol", 16),
               LabelRow("StaticText2", 372, 489, 16, 20, "3", 12),
