@@ -31,9 +31,7 @@ const char* const kPhaseLabels[] = {"MolarV1", "MolarV2", "Dens1", "Dens2", "Fug
 const WindowDesign& BubbleDewPoint::Design() {
   static const WindowDesign design{
       "BubbleDewPoint",
-      {{"Title", "Bubble-Dew point"}, {"Width", 635}, {"Height", 625}, {"MinWidth", 635},
-       {"MinHeight", 400}, {"MaxWidth", 635}, {"MaxHeight", 925}, {"Placement", 2},
-       {"Resizeable", true}},
+      PhaseWindowProperties("Bubble-Dew point", 625),
       {
           ResultFrame("Rectangle1", 174),
           ResultFrame("Rectangle2", 309),

@@ -14,9 +14,7 @@ using Platform::Val;
 const WindowDesign& LiquidVapourEq::Design() {
   static const WindowDesign design{
       "LiquidVapourEq",
-      {{"Title", "Liquid Vapour Equilibrium"}, {"Width", 635}, {"Height", 585}, {"MinWidth", 635},
-       {"MinHeight", 400}, {"MaxWidth", 635}, {"MaxHeight", 925}, {"Placement", 2},
-       {"Resizeable", true}},
+      PhaseWindowProperties("Liquid Vapour Equilibrium", 585),
       {
           {StaticText, "Temperature", 30, 320, 130, 25, {{"Text", "Temperature"}, {"TextSize", 16}}},
           {StaticText, "StaticText12", 290, 320, 80, 25, {{"Text", "Kelvin"}, {"TextSize", 16}}},

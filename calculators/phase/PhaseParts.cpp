@@ -26,6 +26,12 @@ ControlDesign MethodRadio(const char* name, const char* group, int top, Handler 
           handler};
 }
 
+Platform::PropertyList PhaseWindowProperties(const char* title, int height) {
+  return {{"Title", title},   {"Width", 635},    {"Height", height}, {"MinWidth", 635},
+          {"MinHeight", 400}, {"MaxWidth", 635}, {"MaxHeight", 925}, {"Placement", 2},
+          {"Resizeable", true}};
+}
+
 ControlDesign EmpiricalsButton(int top, Handler handler) {
   return {PushButton, "empiricals", 490, top + 20, 120, 20,
           {{"Caption", "* empirical formula"}, {"TextSize", 10}}, handler};

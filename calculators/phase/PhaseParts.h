@@ -8,6 +8,10 @@
 // What the homogenisation and the liquid-vapour equilibrium windows have alike: pieces of
 // their designs and the writer of their phase columns.
 
+// The window properties of both: fixed width 635, centred, the height `height` when opened and
+// then the user's between 400 and 925.
+Platform::PropertyList PhaseWindowProperties(const char* title, int height);
+
 // The four lines of `Text12`: the critical and the triple point that bound the curve.
 std::string CurveLimitsText();
 
