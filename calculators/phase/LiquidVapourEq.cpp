@@ -131,8 +131,7 @@ void LiquidVapourEq::calculate_Action() {
   const double Th = Platform::IsNumber(shownTh) ? Val(shownTh) + Globals::CelsiusOffset : 0;
   const double T = ReadTemperature(*this, "DataEntryT", 0);
   if (!(T < Th && T > Globals::TripleTempKelvin && V > 0)) {
-    Label("warning").SetText(
-        QStringLiteral("warning: put a number for molar volume and temperature (below Th)"));
+    SetWarning(*this, QStringLiteral("warning: put a number for molar volume and temperature (below Th)"));
     for (const char* name : {"Answer", "frac1", "frac2", "MolarV1", "MolarV2", "Dens1", "Dens2"})
       Label(name).SetText(QString());
     return;
