@@ -1,5 +1,5 @@
 // The equation of state against values of an independent implementation of the same equation
-// (REFERENCE_DIR), at the tolerances stated beside those tables.
+// (REFERENCE_DIR, tests/reference), at the tolerances stated beside those tables.
 
 #include <gtest/gtest.h>
 
