@@ -3,7 +3,7 @@
 #include "app/Conventions.h"
 #include "app/Pictures.h"
 #include "app/platform/ValStr.h"
-#include "calculators/phase/EqualitySearch.h"
+#include "eos/EqualitySearch.h"
 #include "calculators/phase/PhaseParts.h"
 #include "calculators/phase/Saturations.h"
 #include "eos/Globals.h"

@@ -1,4 +1,4 @@
-#include "calculators/phase/EqualitySearch.h"
+#include "eos/EqualitySearch.h"
 
 #include <cmath>
 

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <string>
 
-#include "calculators/phase/EqualitySearch.h"
+#include "eos/EqualitySearch.h"
 #include "eos/Globals.h"
 #include "tests/support/ReferenceTable.h"
 
