@@ -127,7 +127,8 @@ double SaturationTV(double V);                    // liquid branch up to CritMol
 
 // Liquid fugacity minus vapour fugacity at (T, P). Writes the phase volumes and fugacities at
 // LVLiquidIndex and LVVapourIndex of MolarVolumes and Fugacity (0 there for a rejected phase) and
-// returns 0 if either phase is rejected; writes nothing when T or P is not above 0.
+// returns 0 if either phase is rejected; writes nothing when T or P is not above 0 (NaN
+// included). At an infinite T or P no root is found, so both phases are rejected.
 double Function_LV(double T, double P);
 
 // ---- Module state ---------------------------------------------------------------------------

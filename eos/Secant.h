@@ -36,8 +36,10 @@ inline constexpr double SaturationRangeFlatStep = 1.0;   // K
 
 // A stop point is a root only when its residual is small against both the target and the change
 // of the residual over the point's own scale; a plain test against the target alone would reject
-// a compressed liquid, whose pressure moves a lot per ulp of volume.
+// a compressed liquid, whose pressure moves a lot per ulp of volume. An infinite target or
+// residual would make that scale infinite and let any residual pass: such a point is no root.
 inline bool ResidualFitsRoot(const SecantState& s, double target) {
+  if (!std::isfinite(target) || !std::isfinite(s.fCur)) return false;
   if (s.fCur == 0) return true;
   const double run = s.xCur - s.xPrev;
   const double slope = run != 0 ? (s.fCur - s.fPrev) / run : 0.0;

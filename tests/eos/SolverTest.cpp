@@ -5,8 +5,10 @@
 
 #include <cmath>
 #include <limits>
+#include <utility>
 
 #include "eos/Globals.h"
+#include "eos/PhysicalRoots.h"
 #include "eos/Secant.h"
 
 namespace {
@@ -17,6 +19,7 @@ using detail::SecantRun;
 using detail::SecantState;
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+constexpr double kInf = std::numeric_limits<double>::infinity();
 
 // Counts the calls of the background-task hook: one per unconverged step or retry.
 class Solver : public ::testing::Test {
@@ -131,6 +134,27 @@ TEST(LiquidVapour, RejectedPhaseGivesZero) {
   EXPECT_EQ(Fugacity[LVVapourIndex], 0.0);
   EXPECT_LT(MolarVolumes[LVLiquidIndex], CritMolarVol);
   EXPECT_GT(Fugacity[LVLiquidIndex], 0.0);
+}
+
+// An infinite target makes every residual infinite, which no tolerance scaled by the target may
+// take for a root: each inversion fails with 0 and the fugacity difference finds no phase.
+TEST(LiquidVapour, NoRootAndNoPhaseForAPressureOrTemperatureThatIsNotFinite) {
+  for (double P : {kInf, -kInf, kNaN}) {
+    for (double start : {0.0, 100.0}) {
+      EXPECT_EQ(Setzmann_Volume(150, P, start), 0.0) << P << " from " << start;
+      EXPECT_EQ(Setzmann_Temperature(P, 50, start), 0.0) << P << " from " << start;
+    }
+    EXPECT_EQ(PhysicalVolume(150, P, 0), 0.0) << P;
+    EXPECT_EQ(PhysicalTemperature(P, 50, 0), 0.0) << P;
+  }
+  EXPECT_EQ(Setzmann_Volume(kInf, 1, 100), 0.0);
+  for (const auto& [T, P] : {std::pair{150.0, kInf}, std::pair{kInf, 1.0}}) {
+    MolarVolumes[LVLiquidIndex] = MolarVolumes[LVVapourIndex] = 7;
+    EXPECT_EQ(Function_LV(T, P), 0.0);
+    EXPECT_EQ(MolarVolumes[LVLiquidIndex], 0.0) << T << " K, " << P << " MPa";
+    EXPECT_EQ(MolarVolumes[LVVapourIndex], 0.0) << T << " K, " << P << " MPa";
+    EXPECT_EQ(Fugacity[LVLiquidIndex] + Fugacity[LVVapourIndex], 0.0);
+  }
 }
 
 }  // namespace
