@@ -42,6 +42,9 @@ Outcome Search(Sought sought, double given, Stepping stepping) {
   } else if (sought == Sought::Temperature) {
     xPrev = Globals::SaturationT(given);
     x = xPrev - Globals::EqTempStep;
+    // Just above the triple-point pressure that start would lie below the triple point, where
+    // Function_LV finds no liquid and the first step would be 0.
+    if (x < Globals::TripleTempKelvin) x = xPrev + Globals::EqTempStep;
   }
   if (sought != Sought::Nothing) {
     Evaluate(problem.Temperature(xPrev), problem.Pressure(xPrev), fPrev);

@@ -35,7 +35,8 @@ struct Outcome {
 
 // Starts at the auxiliary equations' answer and next to it: at temperature T the pressures
 // SaturationP(T) and EqStartFactor times that; at pressure P the temperatures SaturationT(P)
-// and EqTempStep below it. At most SolverMaxIt + 1 iterations.
+// and EqTempStep below it, or EqTempStep above it where below would lie under the triple
+// point. At most SolverMaxIt + 1 iterations.
 Outcome Search(Sought sought, double given, Stepping stepping);
 
 }  // namespace PhaseEquality

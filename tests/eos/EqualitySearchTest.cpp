@@ -59,6 +59,33 @@ TEST(EqualitySearch, AgreesWithTheReferenceCurveBothWays) {
   }
 }
 
+// The temperature between the triple point and 0.1 K above it at which the liquid and the
+// vapour have equal fugacity at P, by bisection of the fugacity difference (negative on the
+// cold side, where the liquid is the stable phase), with both phases found at every step.
+double EqualFugacityTemperatureAboveTriplePoint(double P) {
+  double cold = Globals::TripleTempKelvin, warm = cold + 0.1;
+  for (int i = 0; i < 60; ++i) {
+    const double T = (cold + warm) / 2, difference = Globals::Function_LV(T, P);
+    EXPECT_NE(Globals::MolarVolumes[Globals::LVLiquidIndex] * Globals::MolarVolumes[Globals::LVVapourIndex], 0);
+    (difference < 0 ? cold : warm) = T;
+  }
+  return (cold + warm) / 2;
+}
+
+// Just above the triple-point pressure the temperature search's second start, 0.01 K below the
+// auxiliary equation's answer, lies below the triple point; it starts above it instead.
+TEST(EqualitySearch, FindsTheTemperatureJustAboveTheTriplePointPressure) {
+  for (double P : {0.0116961, 0.011697, 0.0117, 0.011705, 0.011711}) {
+    const double expected = EqualFugacityTemperatureAboveTriplePoint(P);
+    ASSERT_GT(expected, Globals::TripleTempKelvin) << P;
+    for (Stepping s : {FullSteps, HalfSteps}) {
+      const Outcome t = Search(Sought::Temperature, P, s);
+      ASSERT_TRUE(t.found) << P << " MPa";
+      EXPECT_NEAR(t.value, expected, 1e-10 * expected) << P << " MPa";
+    }
+  }
+}
+
 // Near the critical point one phase is rejected; a 0 from a rejected phase or from a call
 // refused for T = P = 0 never counts as equal fugacities.
 TEST(EqualitySearch, FailsWhereAPhaseIsRejectedOrNothingIsSought) {
