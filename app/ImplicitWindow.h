@@ -6,6 +6,7 @@ class QMenuBar;
 class QVBoxLayout;
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <typeinfo>
 #include <vector>
 
@@ -18,13 +19,10 @@ namespace Platform { class Picture; }
 class ImplicitWindow;
 
 // A handler is a method of the window without arguments, bound to one control's event.
+// Designs bind them with WindowOf<...>::On, which accepts only methods of the window's own
+// class and of its bases.
 using Handler = void (ImplicitWindow::*)();
 using PictureAccessor = const Platform::Picture* (*)();
-
-template <class W>
-Handler On(void (W::*method)()) {
-  return static_cast<Handler>(method);
-}
 
 // One control of a window's design: its class, name and box (window coordinates), the
 // values that differ from its class's common ones, its handler and its picture.
@@ -118,4 +116,20 @@ class ImplicitWindow : public QWidget {
   QWidget* content_ = nullptr;
   QVBoxLayout* layout_ = nullptr;
   bool showOnBuild_ = false;
+};
+
+// The base of a window class Self (directly, or over Base, a window class that Self extends).
+// Its designs bind their handlers with On, so that a method of another window class, which
+// the window could not run, does not compile.
+template <class Self, class Base = ImplicitWindow>
+class WindowOf : public Base {
+ public:
+  template <class Owner>
+  static Handler On(void (Owner::*method)()) {
+    static_assert(std::is_base_of_v<Owner, Self>, "the method is not a handler of the window it is bound on");
+    return static_cast<Handler>(method);
+  }
+
+ protected:
+  using Base::Base;
 };

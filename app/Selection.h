@@ -3,7 +3,7 @@
 #include "app/ImplicitWindow.h"
 
 // The chooser of the fifteen calculators: one radio button each, and "continue".
-class Selection : public ImplicitWindow {
+class Selection : public WindowOf<Selection> {
  public:
   static const WindowDesign& Design();
 

@@ -4,7 +4,7 @@
 
 // The first window: the program, its reference, the reduced Helmholtz energy, the limits,
 // and the way on to the calculator chooser.
-class Start : public ImplicitWindow {
+class Start : public WindowOf<Start> {
  public:
   static const WindowDesign& Design();
 

@@ -27,7 +27,7 @@ const StateWindowFrame kFrame{
 
 }  // namespace
 
-FugacityWindow::FugacityWindow() : StateEntryPanel({"FugacityResult", "CoefficientResult"}) {}
+FugacityWindow::FugacityWindow() : WindowOf({"FugacityResult", "CoefficientResult"}) {}
 
 const WindowDesign& FugacityWindow::Design() {
   static const WindowDesign design = [] {

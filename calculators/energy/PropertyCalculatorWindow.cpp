@@ -46,9 +46,9 @@ void AddResultRows(std::vector<ControlDesign>& rows, const PropertyWindowParticu
     const int left = s.pairLeft + 7, width = s.pairWidth - 15;
     rows.push_back({GroupBox, "GroupBox3", s.pairLeft, L + 11, s.pairWidth, 54, {}});
     rows.push_back(UnitRadio("Jmol", left, L + 18, width, s.unit, true,
-                             On(&PropertyCalculatorWindow::Jmol_Action)));
+                             PropertyCalculatorWindow::On(&PropertyCalculatorWindow::Jmol_Action)));
     rows.push_back(UnitRadio("kJkg", left, L + 39, width, s.specificUnit, false,
-                             On(&PropertyCalculatorWindow::kJkg_Action)));
+                             PropertyCalculatorWindow::On(&PropertyCalculatorWindow::kJkg_Action)));
   }
   if (const StandardStateRows* r = s.standardState) {
     rows.push_back(Note(r->referenceNote, 30, L + 40, r->referenceNoteWidth, 15, r->referenceNoteText));
@@ -62,7 +62,7 @@ void AddResultRows(std::vector<ControlDesign>& rows, const PropertyWindowParticu
 }  // namespace
 
 PropertyCalculatorWindow::PropertyCalculatorWindow(const PropertyWindowParticulars& particulars)
-    : StateEntryPanel(particulars.standardState ? std::vector<const char*>{"Result", "Result1"}
+    : WindowOf(particulars.standardState ? std::vector<const char*>{"Result", "Result1"}
                                          : std::vector<const char*>{"Result"}),
       particulars_(particulars) {}
 

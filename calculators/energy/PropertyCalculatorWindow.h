@@ -48,7 +48,7 @@ struct PropertyWindowParticulars {
 // The window around the state-entry panel of the nine property calculators: the definition
 // header, the panel, `calculate` with `warning`, the separator, the result row, and in the
 // windows that have them the standard-state rows and the unit pair.
-class PropertyCalculatorWindow : public StateEntryPanel {
+class PropertyCalculatorWindow : public WindowOf<PropertyCalculatorWindow, StateEntryPanel> {
  public:
   void calculate_Action();
   void Jmol_Action();

@@ -8,7 +8,7 @@
 // temperature, or the temperature at a given pressure, by the auxiliary equations or by
 // equal fugacities, with volume, density and fugacity of both coexisting phases. The
 // column of the phase the sample homogenises into gets a red border.
-class BubbleDewPoint : public ImplicitWindow {
+class BubbleDewPoint : public WindowOf<BubbleDewPoint> {
  public:
   static const WindowDesign& Design();
 

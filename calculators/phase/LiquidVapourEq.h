@@ -5,7 +5,7 @@
 // Methane sealed at a total molar volume: its homogenisation temperature, and below it the
 // equilibrium pressure, the volumes and densities of the coexisting liquid and vapour and
 // their volume fractions.
-class LiquidVapourEq : public ImplicitWindow {
+class LiquidVapourEq : public WindowOf<LiquidVapourEq> {
  public:
   static const WindowDesign& Design();
 

@@ -3,7 +3,7 @@
 #include "app/ImplicitWindow.h"
 
 // The auxiliary saturation equations, shown as pictures: what "simple correlation*" uses.
-class Saturations : public ImplicitWindow {
+class Saturations : public WindowOf<Saturations> {
  public:
   static const WindowDesign& Design();
 };

@@ -6,7 +6,7 @@
 
 // The pressure along the current molar volume at up to eleven temperatures, as a table and
 // as a text file named after the molar volume.
-class Isochore : public ImplicitWindow {
+class Isochore : public WindowOf<Isochore> {
  public:
   static const WindowDesign& Design();
 

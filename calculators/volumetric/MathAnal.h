@@ -5,7 +5,7 @@
 // The root function p(T, v) - P of the volume inversion, listed over the molar volume at
 // the temperature and pressure last entered in any window, so that the user can see where
 // the roots lie and pick a start value by hand.
-class MathAnal : public ImplicitWindow {
+class MathAnal : public WindowOf<MathAnal> {
  public:
   static const WindowDesign& Design();
 

@@ -4,7 +4,7 @@
 
 // The root function p(T, V) - P of the temperature inversion, listed over the temperature
 // at the molar volume and pressure last entered in any window.
-class MathAnalT : public ImplicitWindow {
+class MathAnalT : public WindowOf<MathAnalT> {
  public:
   static const WindowDesign& Design();
 

@@ -4,7 +4,7 @@
 
 // Pressure of methane from a molar volume and a temperature. Its entries are the
 // program-wide current state, which the isochore table then works from.
-class PressuresWindow : public ImplicitWindow {
+class PressuresWindow : public WindowOf<PressuresWindow> {
  public:
   static const WindowDesign& Design();
 

@@ -6,7 +6,7 @@
 // first approach that the user chooses: automatic (ideal gas above the critical pressure,
 // the saturation curve below it) or a typed start temperature. While the pressure is
 // typed, the saturated volumes at that pressure are shown as limits.
-class TemperatureWindow : public ImplicitWindow {
+class TemperatureWindow : public WindowOf<TemperatureWindow> {
  public:
   static const WindowDesign& Design();
 

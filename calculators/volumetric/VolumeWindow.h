@@ -5,7 +5,7 @@
 // Molar volume of methane from pressure and temperature, by inverting the pressure from a
 // first approach that the user chooses: automatic (ideal gas above the critical
 // temperature, the saturation curve below it) or a typed start volume.
-class VolumeWindow : public ImplicitWindow {
+class VolumeWindow : public WindowOf<VolumeWindow> {
  public:
   static const WindowDesign& Design();
 

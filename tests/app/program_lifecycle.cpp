@@ -17,7 +17,7 @@
 namespace {
 
 // A window whose button handler asks for a control that the window does not have.
-class Broken : public ImplicitWindow {
+class Broken : public WindowOf<Broken> {
  public:
   static const WindowDesign& Design() {
     using enum Platform::ControlClass;

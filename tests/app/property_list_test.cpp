@@ -91,7 +91,7 @@ TEST(PropertyList, RejectsMalformedLists) {
 
 // A window whose control lists are stored last property first, and one in class order.
 template <bool Reversed>
-class TwoFields : public ImplicitWindow {
+class TwoFields : public WindowOf<TwoFields<Reversed>> {
  public:
   static const WindowDesign& Design() {
     using enum ControlClass;
