@@ -20,14 +20,18 @@
 namespace Globals {
 
 // ---- Physical constants -------------------------------------------------------------------
+// The critical and triple points, the molar mass and the gas constant are those that Setzmann
+// and Wagner fitted the equation with (J. Phys. Chem. Ref. Data 20, 1061-1155, 1991); with any
+// other values the equation no longer gives its published properties.
 inline constexpr double CritTempKelvin = 190.564;                // tau = CritTempKelvin / T
-inline constexpr double CritMolarVol = 98.62781261527111;        // delta = CritMolarVol / V
+inline constexpr double CritMolarVol = 98.62781261527111;        // delta = CritMolarVol / V; M / rho_c
 inline constexpr double CritDensity = 162.66;                    // kg/m3
 inline constexpr double CritPresMPa = 4.5992;                    // of the vapour-pressure equation
 inline constexpr double TripleTempKelvin = 90.6941;
 inline constexpr double TriplePresMPa = 0.011696;
 inline constexpr double MolarMassGmol = 16.0428;
 inline constexpr double DensKgM3Factor = 16042.8;                // density in kg/m3 = 16042.8 / V
+// The CODATA 1986 value, which the equation was fitted with (not today's 8.314462618).
 inline constexpr double GasConstR = 8.31451;                     // J/(mol K) = MPa cm3/(mol K)
 inline constexpr double CelsiusOffset = 273.15;
 
@@ -39,7 +43,11 @@ inline constexpr double RefEnthalpyJmol = -74810.0;              // tabulated at
 inline constexpr double RefEntropyJmolK = 186.26;
 
 // ---- Limits and start values used by the calculator windows --------------------------------
-inline constexpr double WinCritPresMPa = 4.5922;                 // the critical pressure the windows show
+// The critical pressure as the windows state, test and show it: their limits text reads
+// "4.5922 MPa (45.922 bar)", and their pressure limits, critical-point display and choice of
+// start value go with that text. It is CritPresMPa with two digits swapped; the vapour-pressure
+// equation keeps the published 4.5992, which its coefficients were fitted with.
+inline constexpr double WinCritPresMPa = 4.5922;
 inline constexpr double MinMolarVol = 15.0;                      // cm3/mol
 inline constexpr double MinTempKelvinPres = 85.0;
 inline constexpr double MinTempKelvinPanel = 90.0;

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstddef>
 
+#include "eos/FiniteOrZero.h"
 #include "eos/Globals.h"
 #include "eos/ResidualSum.h"
 
@@ -16,8 +17,6 @@ constexpr double kA2 = -6.33270087;
 constexpr double kA3 = 3.0016;
 constexpr double kPlanckA[] = {0.008449, 4.6942, 3.4865, 1.6572, 1.4115};
 constexpr double kPlanckTheta[] = {3.4004323, 10.26951575, 20.43932747, 29.93744884, 79.13351945};
-
-inline double FiniteOrZero(double x) { return std::isfinite(x) ? x : 0.0; }
 
 }  // namespace
 

@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "eos/FiniteOrZero.h"
 #include "eos/Globals.h"
 #include "eos/ResidualSum.h"
 
@@ -11,8 +12,6 @@ namespace Globals {
 namespace {
 
 using namespace detail;
-
-inline double FiniteOrZero(double x) { return std::isfinite(x) ? x : 0.0; }
 
 struct State {
   double tau, delta;

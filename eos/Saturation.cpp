@@ -1,16 +1,21 @@
 // Auxiliary saturation equations of Setzmann and Wagner (1991) and their inverses.
+//
+// The coefficients and exponents are those published with the equation of state (J. Phys.
+// Chem. Ref. Data 20, 1061-1155), with theta = 1 - T/Tc and the critical values of Globals.h:
+//   vapour pressure     ln(p / pc)         = (Tc / T) (a1 theta + a2 theta^1.5 + a3 theta^2 + a4 theta^4.5)
+//   saturated liquid    ln(rho' / rho_c)   = b1 theta^0.354 + b2 theta^0.5 + b3 theta^2.5
+//   saturated vapour    ln(rho'' / rho_c)  = c1 theta^0.354 + c2 theta^(5/6) + c3 theta^1.5
+//                                            + c4 theta^2.5 + c5 theta^(25/6) + c6 theta^(47/6)
+// They stand in for the equation of state's own saturation curve, which needs the search of
+// EqualitySearch.h; up to 190 K they agree with it within 2e-4 relative.
 
 #include <cmath>
 
+#include "eos/FiniteOrZero.h"
 #include "eos/Globals.h"
 #include "eos/Secant.h"
 
 namespace Globals {
-namespace {
-
-inline double FiniteOrZero(double x) { return std::isfinite(x) ? x : 0.0; }
-
-}  // namespace
 
 double SaturationP(double T) {
   if (!(T >= TripleTempKelvin)) return 0;
@@ -22,7 +27,8 @@ double SaturationP(double T) {
     s = s - 1.443048 * std::pow(theta, 4.5);
     return FiniteOrZero(CritPresMPa * std::exp(s * CritTempKelvin / T));
   }
-  // Continuation above the critical temperature; it does not join the curve below.
+  // Continuation above the critical temperature, no part of the published equations. It does
+  // not join the curve below: just above Tc it gives about 4.59645 MPa.
   return FiniteOrZero(std::pow(10.0, -492.3749 / T + 3.2462));
 }
 

@@ -4,6 +4,7 @@
 
 #include "app/Conventions.h"
 #include "app/platform/ValStr.h"
+#include "eos/FiniteOrZero.h"
 #include "eos/Globals.h"
 #include "eos/PhysicalRoots.h"
 
@@ -14,9 +15,6 @@ using Platform::Val;
 namespace {
 
 const QString kIdleDensity = QStringLiteral("corresponding density");
-
-// A value that is not finite is no state; 0 is what the panel stores for "none".
-double Finite(double x) { return std::isfinite(x) ? x : 0.0; }
 
 ControlDesign Text12(const char* name, int left, int top, int width, int height, const char* text,
                      const char* parent = nullptr) {
@@ -113,14 +111,14 @@ void StateEntryPanel::ShowNoResult() {
   SetWarning(*this, QStringLiteral("no result"));
 }
 
-void StateEntryPanel::RestSaturationHints() {
+void StateEntryPanel::ResetSaturationHints() {
   Label("satliq").SetText(QStringLiteral("liquid"));
   Label("satvap").SetText(QStringLiteral("vapour"));
 }
 
 // The entries are typed anew in the new mode; the temperature unit and the shared state stay.
 void StateEntryPanel::ShowMode(const ModeTexts& m) {
-  RestSaturationHints();
+  ResetSaturationHints();
   Field("dataEntryPV").SetText(QString());
   Field("dataEntryT").SetText(QString());
   Label("Parameter").SetText(m.parameter);
@@ -161,7 +159,7 @@ void StateEntryPanel::Clear_Action() {
   Field("dataEntryT").SetText(QString());
   Field("dataEntryPV").SetText(QString());
   Label("ResultPV").SetText(QString());
-  RestSaturationHints();
+  ResetSaturationHints();
   Label("Density1").SetText(QString());
   Label("Density2").SetText(QString());
   EmptyResults();
@@ -204,7 +202,7 @@ void StateEntryPanel::SwitchTemperatureUnit(const QString& unitLabel) {
   Label("StaticText1").SetText(unitLabel);
   Field("dataEntryT").SetText(QString());
   Globals::TempKelvin = 0;
-  RestSaturationHints();
+  ResetSaturationHints();
 }
 
 void StateEntryPanel::Kelvin_Action() {
@@ -235,7 +233,7 @@ void StateEntryPanel::CompleteVolume(double T, double P) {
   const double V0 = T < Globals::CritTempKelvin
                         ? SaturationStartVolume(T, P, Globals::PanelStartOffset)
                         : Globals::CritMolarVol;
-  const double V = Finite(Globals::PhysicalVolume(T, P, V0));
+  const double V = Globals::FiniteOrZero(Globals::PhysicalVolume(T, P, V0));
   Globals::MolarVol = V;
   Label("ResultPV").SetText(Str(V));
   Label("Density2").SetText(V > 0 ? DensityHintGcm3(V) : QString());
@@ -245,7 +243,7 @@ void StateEntryPanel::CompleteVolume(double T, double P) {
 void StateEntryPanel::CompletePressure(double T, double V) {
   Globals::MolarVol = V;
   const bool inRange = V >= Globals::MinMolarVol && T >= Globals::MinTempKelvinPanel;
-  Globals::PresMPa = inRange ? Finite(Globals::Setzmann_Pressure(T, V)) : 0.0;
+  Globals::PresMPa = inRange ? Globals::FiniteOrZero(Globals::Setzmann_Pressure(T, V)) : 0.0;
   Label("ResultPV").SetText(Str(Globals::PresMPa));
   Label("Density2").SetText(QString());
 }

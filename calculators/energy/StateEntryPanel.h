@@ -35,7 +35,7 @@ struct StateWindowFrame {
 // shared module state, so that a state fixed in one of these windows is the one that
 // "calculate" in any other uses. A window of this kind derives from it, places its rows
 // with PanelRows and names the result labels that every new entry empties.
-class StateEntryPanel : public ImplicitWindow {
+class StateEntryPanel : public WindowOf<StateEntryPanel> {
  public:
   void Clear_Action();
   void dataEntryT_TextChange();
@@ -72,7 +72,7 @@ class StateEntryPanel : public ImplicitWindow {
   struct ModeTexts;
   void ShowMode(const ModeTexts& mode);
   void ShowSaturationHints(double T);
-  void RestSaturationHints();
+  void ResetSaturationHints();
   void SwitchTemperatureUnit(const QString& unitLabel);
   void CompleteVolume(double T, double P);
   void CompletePressure(double T, double V);
