@@ -47,7 +47,7 @@ TEST_F(TemperatureWindowTest, TypingWarnsShowsDensityAndSaturationLimits) {
 }
 
 // States of the reference grid: liquid and supercritical above the critical pressure
-// (ideal-gas start), gas below it (saturation start). (How fast: the automatic-roots test.)
+// (ideal-gas start), gas below it (saturation start). (How fast: windows_bench.)
 TEST_F(TemperatureWindowTest, AutomaticApproachMatchesReferenceTemperatures) {
   const std::vector<std::pair<std::string, std::string>> states{
       {"100", "33"}, {"150", "1490.05"}, {"250", "625.596"}, {"400", "130"}};

@@ -41,7 +41,7 @@ TEST_F(VolumeWindowTest, BadInputWarnsAndStoresWhatWasRead) {
 }
 
 // The window shows the volume and its density without storing the volume. (That "automatic"
-// finds the stable root everywhere, and quickly: the automatic-roots test; against the
+// finds the stable root everywhere: the automatic-roots test; against the
 // reference volumes: the state-entry panel's test.)
 TEST_F(VolumeWindowTest, ShowsTheVolumeAndItsDensityWithoutStoringIt) {
   Globals::MolarVol = 77;

@@ -2,28 +2,12 @@
 
 #include <QtGlobal>
 
-#include "app/platform/Runtime.h"
-#include "eos/Globals.h"
+#include "tests/support/GuiTest.h"
 
 // Runs GUI tests with the program's application object, style and fonts, offscreen.
-namespace {
-
-QtMessageHandler defaultHandler = nullptr;
-
-// The offscreen platform cannot raise windows and says so each time; nothing else is hidden.
-void QuietOffscreen(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-  if (message.contains(QLatin1String("does not support raise()"))) return;
-  defaultHandler(type, context, message);
-}
-
-}  // namespace
-
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
-  defaultHandler = qInstallMessageHandler(QuietOffscreen);
   ::testing::InitGoogleTest(&argc, argv);
-  auto app = Platform::RuntimeInit(argc, argv);
-  Globals::Fugacity.Init();
-  Globals::MolarVolumes.Init();
+  auto app = GuiTest::OffscreenProgram(argc, argv);
   return RUN_ALL_TESTS();
 }
