@@ -30,6 +30,7 @@
 namespace {
 
 using GuiTest::Click;
+using GuiTest::CompleteState;
 using GuiTest::Type;
 using namespace PhaseEquality;
 
@@ -133,15 +134,6 @@ void BM_LiquidVapourEqCalculateByFugacityEquality(benchmark::State& state) {
   Click(w, "calTh");
   Type(w, "DataEntryT", "150");
   PressCalculate(state, w, "frac1");
-}
-
-// Chooses the panel's mode, types the temperature and the second quantity and completes the
-// state, as the user does before "calculate" in a property window.
-void CompleteState(ImplicitWindow& w, const char* mode, const QString& T, const QString& x) {
-  Click(w, mode);
-  Type(w, "dataEntryT", T);
-  Type(w, "dataEntryPV", x);
-  Click(w, "PushButton1");
 }
 
 void BM_EnthalpyWindowCalculate(benchmark::State& state) {

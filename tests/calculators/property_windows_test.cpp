@@ -158,10 +158,7 @@ TEST_F(PropertyWindows, SecondDerivativesMatchTheReference) {
 // completed, which pairs it with the volume and pressure stored before.
 TEST_F(PropertyWindows, SoundShowsNoResultWhereTheSpeedIsNotReal) {
   auto& w = SoundWindow();
-  GuiTest::Click(w, "RadioButtonTV");
-  GuiTest::Type(w, "dataEntryT", "180");
-  GuiTest::Type(w, "dataEntryPV", "200");
-  GuiTest::Click(w, "PushButton1");
+  GuiTest::CompleteState(w, "RadioButtonTV", "180", "200");
   GuiTest::Click(w, "calculate");
   ExpectShown(w.Label("Result").Text(), Globals::Setzmann_Sound(180, 200), 0, "180 K");
   GuiTest::Type(w, "dataEntryT", "150");
@@ -177,12 +174,10 @@ TEST_F(PropertyWindows, FugacityComesFromTheShownStateAndFailsWithNoResult) {
   EXPECT_EQ(w.Label("warning").Text(), kStateWarning);
 
   // Temperature and molar volume: the pressure as shown, not the module's unrounded one.
-  GuiTest::Click(w, "RadioButtonTV");
   for (const Reference::Row& r : SomeStates()) {
     if (r["p_MPa"] <= 0 || r["T_K"] < 90) continue;
-    GuiTest::Type(w, "dataEntryT", QString::fromStdString(r.Text("T_K")));
-    GuiTest::Type(w, "dataEntryPV", QString::fromStdString(r.Text("V_cm3mol")));
-    GuiTest::Click(w, "PushButton1");
+    GuiTest::CompleteState(w, "RadioButtonTV", QString::fromStdString(r.Text("T_K")),
+                           QString::fromStdString(r.Text("V_cm3mol")));
     GuiTest::Click(w, "calculate");
     const double P = Val(w.Label("ResultPV").Text());
     const std::string at = r.Text("T_K") + " K, " + r.Text("V_cm3mol");
@@ -190,9 +185,7 @@ TEST_F(PropertyWindows, FugacityComesFromTheShownStateAndFailsWithNoResult) {
     ExpectShown(w.Label("FugacityResult").Text(), P * std::exp(r["lnphi"]), 0, at);
   }
   // At 90 K and 15 cm3/mol the coefficient is beyond reach (the core's 0): no result.
-  GuiTest::Type(w, "dataEntryT", "90");
-  GuiTest::Type(w, "dataEntryPV", "15");
-  GuiTest::Click(w, "PushButton1");
+  GuiTest::CompleteState(w, "RadioButtonTV", "90", "15");
   ASSERT_GT(Val(w.Label("ResultPV").Text()), 0);
   w.Label("FugacityResult").SetText("1");
   GuiTest::Click(w, "calculate");
@@ -200,10 +193,7 @@ TEST_F(PropertyWindows, FugacityComesFromTheShownStateAndFailsWithNoResult) {
   EXPECT_EQ(w.Label("warning").Text(), "no result");
 
   // Temperature and pressure: a failed volume (shown as 0) is no state.
-  GuiTest::Click(w, "RadioButtonTP");
-  GuiTest::Type(w, "dataEntryT", "50");
-  GuiTest::Type(w, "dataEntryPV", "1");
-  GuiTest::Click(w, "PushButton1");
+  GuiTest::CompleteState(w, "RadioButtonTP", "50", "1");
   GuiTest::Click(w, "calculate");
   EXPECT_EQ(w.Label("warning").Text(), kStateWarning);
 }

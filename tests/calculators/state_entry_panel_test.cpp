@@ -20,13 +20,6 @@ QString Density(double V) { return QStringLiteral("corresponding density = ") + 
 // The panel is one implementation; the enthalpy window stands for all ten.
 class StateEntryPanelTest : public GuiTest::WindowTest<class EnthalpyWindow> {
  protected:
-  // Chooses the mode, types T and the second quantity and completes the state.
-  void Complete(const char* mode, const QString& T, const QString& x) {
-    if (!w->Radio(mode).Value()) GuiTest::Click(*w, mode);
-    GuiTest::Type(*w, "dataEntryT", T);
-    GuiTest::Type(*w, "dataEntryPV", x);
-    GuiTest::Click(*w, "PushButton1");
-  }
   QString Hints() { return Text("satliq") + "|" + Text("satvap"); }
 };
 
@@ -48,7 +41,7 @@ TEST_F(StateEntryPanelTest, ModesRelabelThePanelAndEmptyBothEntries) {
   GuiTest::Click(*w, "RadioButtonTP");
   EXPECT_EQ(Text("Parameter") + "|" + Text("Parameter1"), "Pressure|Molar Volume");
   EXPECT_EQ(w->Control<Platform::PushButton>("PushButton1").text(), "volume calculation");
-  Complete("RadioButtonTP", "-100", "5");
+  GuiTest::CompleteState(*w, "RadioButtonTP", "-100", "5");
   // The pressure row takes back the density of a volume solved for the previous pressure.
   GuiTest::Type(*w, "dataEntryPV", "6");
   EXPECT_EQ(Text("ResultPV"), "");
@@ -102,7 +95,7 @@ TEST_F(StateEntryPanelTest, TemperatureIsStoredAtOnceWithItsSaturationHints) {
 }
 
 TEST_F(StateEntryPanelTest, EditingTheTemperatureDropsTheSecondQuantityButNotTheSharedState) {
-  Complete("RadioButtonTP", "150", "5");
+  GuiTest::CompleteState(*w, "RadioButtonTP", "150", "5");
   w->Label("Result").SetText("1");
   const double V = Globals::MolarVol;
   GuiTest::Type(*w, "dataEntryT", "160");
@@ -123,10 +116,8 @@ TEST_F(StateEntryPanelTest, VolumeCalculationSolvesTheStableRoot) {
   const auto rows = Reference::Table("volume-inversion.csv");
   for (const Reference::Row& r : rows) {
     SCOPED_TRACE(r.Text("T_K") + " K, " + r.Text("p_MPa") + " MPa");
-    if (!w->Radio("RadioButtonTP").Value()) GuiTest::Click(*w, "RadioButtonTP");
-    GuiTest::Type(*w, "dataEntryT", QString::fromStdString(r.Text("T_K")));
-    GuiTest::Type(*w, "dataEntryPV", QString::fromStdString(r.Text("p_MPa")));
-    GuiTest::Click(*w, "PushButton1");
+    GuiTest::CompleteState(*w, "RadioButtonTP", QString::fromStdString(r.Text("T_K")),
+                           QString::fromStdString(r.Text("p_MPa")));
     EXPECT_EQ(Globals::PresMPa, r["p_MPa"]);
     EXPECT_EQ(Text("ResultPV"), Str(Globals::MolarVol));
     EXPECT_NEAR(Globals::MolarVol, r["V_cm3mol"], 1e-9 * r["V_cm3mol"]);
@@ -134,10 +125,10 @@ TEST_F(StateEntryPanelTest, VolumeCalculationSolvesTheStableRoot) {
   }
 
   // At exactly the critical temperature the start is the critical volume.
-  Complete("RadioButtonTP", "190.564", "10");
+  GuiTest::CompleteState(*w, "RadioButtonTP", "190.564", "10");
   EXPECT_EQ(Globals::MolarVol, Globals::PhysicalVolume(190.564, 10, Globals::CritMolarVol));
   // Below the triple point no root is a state: 0, with no message and no density.
-  Complete("RadioButtonTP", "50", "1");
+  GuiTest::CompleteState(*w, "RadioButtonTP", "50", "1");
   EXPECT_EQ(Text("ResultPV"), "0");
   EXPECT_EQ(Text("Density2") + Text("warning"), "");
   EXPECT_EQ(Globals::MolarVol, 0);
@@ -161,13 +152,13 @@ TEST_F(StateEntryPanelTest, DenseSupercriticalStatesCompleteToTheirPhysicalVolum
   for (const auto& [T, P] : {std::pair{"450", "160"}, std::pair{"200", "60"}, std::pair{"320", "240"},
                              std::pair{"520", "500"}}) {
     SCOPED_TRACE(std::string(T) + " K, " + P + " MPa");
-    Complete("RadioButtonTP", T, P);
+    GuiTest::CompleteState(*w, "RadioButtonTP", T, P);
     const double expected = DenseVolumeByBisection(Val(T), Val(P));
     EXPECT_NEAR(Globals::MolarVol, expected, 1e-9 * expected);
     EXPECT_EQ(Text("ResultPV"), Str(Globals::MolarVol));
     EXPECT_EQ(Text("Density2"), Density(Globals::MolarVol));
   }
-  Complete("RadioButtonTP", "450", "160");
+  GuiTest::CompleteState(*w, "RadioButtonTP", "450", "160");
   EXPECT_EQ(Text("ResultPV"), "50.10615");
 }
 
@@ -176,7 +167,7 @@ TEST_F(StateEntryPanelTest, PressureCalculationHoldsWithinItsBounds) {
   for (const Case& c : {Case{"90", "15", true}, Case{"90.5", "40", true}, Case{"89.99", "40", false},
                         Case{"90", "14.99", false}, Case{"300", "1000", true}}) {
     SCOPED_TRACE(std::string(c.T) + " K, " + c.V);
-    Complete("RadioButtonTV", c.T, c.V);
+    GuiTest::CompleteState(*w, "RadioButtonTV", c.T, c.V);
     const double P = c.evaluated ? Globals::Setzmann_Pressure(Val(c.T), Val(c.V)) : 0;
     EXPECT_EQ(Globals::PresMPa, P);
     EXPECT_EQ(Globals::MolarVol, Val(c.V));
@@ -187,7 +178,7 @@ TEST_F(StateEntryPanelTest, PressureCalculationHoldsWithinItsBounds) {
 }
 
 TEST_F(StateEntryPanelTest, IncompleteEntriesWarnByModeAndChangeNothing) {
-  Complete("RadioButtonTV", "300", "1000");
+  GuiTest::CompleteState(*w, "RadioButtonTV", "300", "1000");
   const double P = Globals::PresMPa;
   struct Case { const char *mode, *unit, *T, *x, *message; };
   for (const Case& c : {Case{"RadioButtonTV", "Kelvin", "300", "", "temperature and molar volume"},
@@ -195,7 +186,7 @@ TEST_F(StateEntryPanelTest, IncompleteEntriesWarnByModeAndChangeNothing) {
                         Case{"RadioButtonTP", "Celsius", "", "5", "temperature and pressure"}}) {
     SCOPED_TRACE(std::string(c.mode) + " " + c.unit + " '" + c.T + "' '" + c.x + "'");
     GuiTest::Click(*w, c.unit);
-    Complete(c.mode, c.T, c.x);
+    GuiTest::CompleteState(*w, c.mode, c.T, c.x);
     EXPECT_EQ(Text("warning"), QStringLiteral("warning: put a number for ") + c.message);
     EXPECT_EQ(Globals::PresMPa, P);
     EXPECT_EQ(Globals::MolarVol, 1000);
@@ -203,7 +194,7 @@ TEST_F(StateEntryPanelTest, IncompleteEntriesWarnByModeAndChangeNothing) {
 }
 
 TEST_F(StateEntryPanelTest, ClearEmptiesTheWindowAndTheSharedStateButKeepsTheMode) {
-  Complete("RadioButtonTV", "300", "1000");
+  GuiTest::CompleteState(*w, "RadioButtonTV", "300", "1000");
   GuiTest::Click(*w, "calculate");
   ASSERT_NE(Text("Result"), "");
   GuiTest::Click(*w, "Clear");
@@ -216,7 +207,7 @@ TEST_F(StateEntryPanelTest, ClearEmptiesTheWindowAndTheSharedStateButKeepsTheMod
 
 // The state is the program's, not the window's: fixed in one window, calculated in another.
 TEST_F(StateEntryPanelTest, AStateFixedInOneWindowIsTheOneEveryOtherUses) {
-  Complete("RadioButtonTP", "150", "5");
+  GuiTest::CompleteState(*w, "RadioButtonTP", "150", "5");
   auto& cv = CVWindow();
   GuiTest::Click(cv, "calculate");
   EXPECT_EQ(cv.Label("Result").Text(), Str(Globals::Setzmann_Cv(150, Globals::MolarVol)));

@@ -65,6 +65,16 @@ inline void Render(QWidget& window, const QString& fileName) {
   window.grab().save(QStringLiteral("renders/") + fileName);
 }
 
+// Completes a state in a state-entry window as the user does before "calculate": chooses the
+// panel's mode unless it is on, types the temperature and the second quantity, and presses
+// "volume calculation" or "pressure calculation".
+inline void CompleteState(ImplicitWindow& window, const char* mode, const QString& T, const QString& x) {
+  if (!window.Radio(mode).Value()) Click(window, mode);
+  Type(window, "dataEntryT", T);
+  Type(window, "dataEntryPV", x);
+  Click(window, "PushButton1");
+}
+
 // Shows the window and waits until it is the active one; false if it never becomes active.
 inline bool ShowActive(ImplicitWindow& window) {
   window.Show();
